@@ -1,0 +1,7 @@
+#include "Catalogue.h"
+
+namespace dorvanta {
+
+TPartNumbers PartNumbers;
+
+} // namespace dorvanta

@@ -1,0 +1,254 @@
+#include "NumberText.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace dorvanta {
+
+namespace {
+
+// A finite non-negative value as decimal digits: value = 0.digits × 10^point,
+// so `point` digits stand before the decimal separator.
+struct DecimalDigits {
+    std::string digits; // no leading zero; empty for zero
+    int point = 0;
+};
+
+DecimalDigits ToDecimal(Real magnitude, int significantDigits) {
+    DecimalDigits result;
+    if (magnitude == 0) {
+        return result;
+    }
+    std::array<char, 64> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                         std::chars_format::scientific, significantDigits - 1);
+    (void)ec; // the buffer is large enough for every long double
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t e = text.find('e');
+    for (const char c : text.substr(0, e)) {
+        if (c != '.') {
+            result.digits += c;
+        }
+    }
+    int exponent = 0;
+    const std::string_view exponentText = text.substr(e + 1);
+    const char* first = exponentText.data();
+    if (*first == '+') {
+        ++first;
+    }
+    std::from_chars(first, exponentText.data() + exponentText.size(), exponent);
+    result.point = exponent + 1;
+    return result;
+}
+
+void TrimTrailingZeros(std::string& digits) {
+    while (!digits.empty() && digits.back() == '0') {
+        digits.pop_back();
+    }
+}
+
+// Keeps the digits up to `keep` (counted from the first digit) and rounds
+// the first dropped digit half away from zero.
+void RoundTo(DecimalDigits& d, int keep) {
+    if (keep < 0) {
+        d.digits.clear();
+        return;
+    }
+    if (static_cast<std::size_t>(keep) >= d.digits.size()) {
+        return;
+    }
+    const bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';
+    d.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        int i = keep - 1;
+        while (i >= 0 && d.digits[static_cast<std::size_t>(i)] == '9') {
+            d.digits[static_cast<std::size_t>(i)] = '0';
+            --i;
+        }
+        if (i >= 0) {
+            ++d.digits[static_cast<std::size_t>(i)];
+        } else {
+            d.digits.insert(d.digits.begin(), '1');
+            ++d.point;
+        }
+    }
+    TrimTrailingZeros(d.digits);
+}
+
+std::string PlainText(const DecimalDigits& d, std::string_view separator) {
+    std::string text;
+    if (d.point <= 0) {
+        text = "0";
+    } else {
+        for (int i = 0; i < d.point; ++i) {
+            text += static_cast<std::size_t>(i) < d.digits.size()
+                        ? d.digits[static_cast<std::size_t>(i)]
+                        : '0';
+        }
+    }
+    if (static_cast<int>(d.digits.size()) > d.point) {
+        text += separator;
+        for (int i = d.point; i < 0; ++i) {
+            text += '0';
+        }
+        text += d.digits.substr(static_cast<std::size_t>(d.point > 0 ? d.point : 0));
+    }
+    return text;
+}
+
+std::optional<std::string> NonFiniteText(Real value) {
+    if (std::isnan(value)) {
+        return std::string("NAN");
+    }
+    if (std::isinf(value)) {
+        return std::string(value < 0 ? "-INF" : "INF");
+    }
+    return std::nullopt;
+}
+
+bool IsDigit(char c) noexcept {
+    return c >= '0' && c <= '9';
+}
+
+std::size_t SkipDigits(std::string_view text, std::size_t pos, std::string& out) {
+    while (pos < text.size() && IsDigit(text[pos])) {
+        out += text[pos++];
+    }
+    return pos;
+}
+
+constexpr int kGeneralDigits = 15;
+constexpr int kPatternDigits = 18;
+
+} // namespace
+
+std::string FormatGeneral(Real value, std::string_view separator) {
+    if (auto special = NonFiniteText(value)) {
+        return *special;
+    }
+    if (value == 0) {
+        return "0";
+    }
+    DecimalDigits d = ToDecimal(std::fabs(value), kGeneralDigits);
+    TrimTrailingZeros(d.digits);
+    const int exponent = d.point - 1;
+    std::string text = value < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= kGeneralDigits) {
+        text += d.digits.front();
+        if (d.digits.size() > 1) {
+            text += separator;
+            text += d.digits.substr(1);
+        }
+        text += 'E';
+        text += std::to_string(exponent);
+    } else {
+        text += PlainText(d, separator);
+    }
+    return text;
+}
+
+std::optional<Real> ParseGeneral(std::string_view text, std::string_view separator) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+
+    // Rebuilt in the form that from_chars reads, whatever the separator.
+    std::string normal;
+    std::size_t pos = 0;
+    if (text[pos] == '+' || text[pos] == '-') {
+        if (text[pos] == '-') {
+            normal += '-';
+        }
+        ++pos;
+    }
+    std::string mantissa;
+    pos = SkipDigits(text, pos, mantissa);
+    std::size_t digitCount = mantissa.size();
+    if (!separator.empty() && text.substr(pos, separator.size()) == separator) {
+        pos += separator.size();
+        mantissa += '.';
+        const std::size_t before = mantissa.size();
+        pos = SkipDigits(text, pos, mantissa);
+        digitCount += mantissa.size() - before;
+    }
+    if (digitCount == 0) {
+        return std::nullopt;
+    }
+    if (mantissa.front() == '.') {
+        mantissa.insert(mantissa.begin(), '0');
+    }
+    normal += mantissa;
+    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e')) {
+        normal += 'e';
+        ++pos;
+        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+            normal += text[pos++];
+        }
+        std::string exponent;
+        pos = SkipDigits(text, pos, exponent);
+        if (exponent.empty()) {
+            return std::nullopt;
+        }
+        normal += exponent;
+    }
+    if (pos != text.size()) {
+        return std::nullopt;
+    }
+
+    Real value = 0;
+    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (ec != std::errc{} || end != normal.data() + normal.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string FormatPattern(Real value, NumberPattern pattern, std::string_view separator) {
+    if (auto special = NonFiniteText(value)) {
+        return *special;
+    }
+    DecimalDigits d = ToDecimal(std::fabs(value), kPatternDigits);
+    std::string text;
+    if (pattern == NumberPattern::Scientific) {
+        RoundTo(d, 2);
+        if (d.digits.empty()) {
+            return "0" + std::string(separator) + "0e0";
+        }
+        d.digits.resize(2, '0');
+        text = std::string(1, d.digits[0]) + std::string(separator) + d.digits[1] + 'e' +
+               std::to_string(d.point - 1);
+    } else {
+        const int decimals = static_cast<int>(pattern); // Integer is 0, OneDecimal 1, ...
+        RoundTo(d, d.point + decimals);
+        if (d.digits.empty()) {
+            return "0"; // a value that rounds to zero has no sign
+        }
+        text = PlainText(d, separator);
+    }
+    return value < 0 ? "-" + text : text;
+}
+
+std::optional<NumberPattern> PatternFromText(std::string_view text) noexcept {
+    if (text == "0") {
+        return NumberPattern::Integer;
+    }
+    if (text == "0.#") {
+        return NumberPattern::OneDecimal;
+    }
+    if (text == "0.##") {
+        return NumberPattern::TwoDecimals;
+    }
+    if (text == "0.###") {
+        return NumberPattern::ThreeDecimals;
+    }
+    if (text == "0.0e-0") {
+        return NumberPattern::Scientific;
+    }
+    return std::nullopt;
+}
+
+} // namespace dorvanta

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs, through apt, the Debian 12 packages that building, running and
+# testing Dorvanta need; does nothing when they are all present. Works as
+# root (no sudo needed) and as a user with sudo.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkgconf git ca-certificates
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
+  fonts-liberation poppler-utils xvfb xauth xdg-utils
+  clang clang-format
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  run_as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+  run_as_root=(sudo)
+else
+  echo "install-deps: these packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+  exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+"${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+"${run_as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"

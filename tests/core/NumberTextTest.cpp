@@ -1,0 +1,152 @@
+#include "NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace dorvanta {
+namespace {
+
+struct GeneralCase {
+    Real value;
+    std::string point;
+    std::string comma;
+};
+
+TEST(FormatGeneral, WritesTheShortestTextOfFifteenDigits) {
+    const GeneralCase cases[] = {
+        {10.0L, "10", "10"},
+        {6.3L, "6.3", "6,3"},
+        {0.15L, "0.15", "0,15"},
+        {0.47L, "0.47", "0,47"},
+        {1000.0L, "1000", "1000"},
+        {-2.5L, "-2.5", "-2,5"},
+        {0.0L, "0", "0"},
+        {0.0001L, "0.0001", "0,0001"},
+        {0.00001L, "1E-5", "1E-5"},
+        {0.000015L, "1.5E-5", "1,5E-5"},
+        {1e15L, "1E15", "1E15"},
+        {123456789012345.0L, "123456789012345", "123456789012345"},
+        {1234567890123456.0L, "1.23456789012346E15", "1,23456789012346E15"},
+        {1.0L / 3.0L, "0.333333333333333", "0,333333333333333"},
+        {999999999999999.9L, "1E15", "1E15"},
+        {42.857142857142857L, "42.8571428571429", "42,8571428571429"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatGeneral(c.value), c.point);
+        EXPECT_EQ(FormatGeneral(c.value, ","), c.comma);
+    }
+}
+
+TEST(FormatGeneral, CatalogueValuesReadBackBitExactly) {
+    const Real values[] = {0.1L,    0.15L, 0.22L,  0.33L, 0.47L, 0.68L,   1.5L,    2.2L,  3.3L,
+                           4.7L,    6.8L,  1.8L,   2.5L,  6.3L,  40.8L,   0.025L,  23.5L, 56.4L,
+                           3300.0L, 0.3L,  132.0L, 1.7L,  24.5L, 1e-300L, 7.5e100L};
+    for (const char* separator : {".", ","}) {
+        for (const Real v : values) {
+            const auto back = ParseGeneral(FormatGeneral(v, separator), separator);
+            ASSERT_TRUE(back.has_value()) << FormatGeneral(v, separator);
+            EXPECT_EQ(*back, v) << FormatGeneral(v, separator);
+        }
+    }
+}
+
+struct ParseCase {
+    std::string text;
+    std::optional<Real> expected;
+};
+
+TEST(ParseGeneral, AcceptsExactlyTheReadingRule) {
+    const ParseCase cases[] = {
+        {"1e-3", 1e-3L},
+        {" 2 ", 2.0L},
+        {"+5", 5.0L},
+        {"-0.5", -0.5L},
+        {".5", 0.5L},
+        {"5.", 5.0L},
+        {"1.5E+2", 150.0L},
+        {"7e0", 7.0L},
+        {"0.1", 0.1L},
+        {"2 V", std::nullopt},
+        {"1,000.5", std::nullopt},
+        {"   ", std::nullopt},
+        {"", std::nullopt},
+        {".", std::nullopt},
+        {"-", std::nullopt},
+        {"1e", std::nullopt},
+        {"1e+", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {"0x10", std::nullopt},
+        {"inf", std::nullopt},
+        {"nan", std::nullopt},
+        {"1e99999", std::nullopt},
+        {"--1", std::nullopt},
+        {"1 2", std::nullopt},
+        {"\t1", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseGeneral(c.text), c.expected) << "'" << c.text << "'";
+    }
+}
+
+TEST(ParseGeneral, UsesTheGivenSeparatorOnly) {
+    EXPECT_EQ(ParseGeneral("0,5", ","), 0.5L);
+    EXPECT_EQ(ParseGeneral("0.5", ","), std::nullopt);
+    EXPECT_EQ(ParseGeneral("0,5", "."), std::nullopt);
+    EXPECT_EQ(ParseGeneral("1,5E-5", ","), 1.5e-5L);
+    EXPECT_EQ(ParseGeneral("0,1", ","), 0.1L);
+}
+
+struct PatternCase {
+    Real value;
+    NumberPattern pattern;
+    std::string expected;
+};
+
+TEST(FormatPattern, RoundsHalvesAwayFromZero) {
+    const PatternCase cases[] = {
+        {47.25L, NumberPattern::OneDecimal, "47.3"},
+        {5.0L, NumberPattern::OneDecimal, "5"},
+        {0.04L, NumberPattern::OneDecimal, "0"},
+        {0.05L, NumberPattern::OneDecimal, "0.1"},
+        {4000.0L * 0.001L, NumberPattern::ThreeDecimals, "4"},
+        {25.0L * 0.001L, NumberPattern::ThreeDecimals, "0.025"},
+        {0.000123L, NumberPattern::Scientific, "1.2e-4"},
+        {2.0L, NumberPattern::Scientific, "2.0e0"},
+        {12345.0L, NumberPattern::Scientific, "1.2e4"},
+        {0.0L, NumberPattern::Scientific, "0.0e0"},
+        {0.00096L, NumberPattern::Scientific, "9.6e-4"},
+        {0.000995L, NumberPattern::Scientific, "1.0e-3"},
+        {-0.00015L, NumberPattern::Scientific, "-1.5e-4"},
+        {707.1067L, NumberPattern::Integer, "707"},
+        {0.5L, NumberPattern::Integer, "1"},
+        {-0.5L, NumberPattern::Integer, "-1"},
+        {9.995L, NumberPattern::TwoDecimals, "10"},
+        {1.8125L, NumberPattern::TwoDecimals, "1.81"},
+        {3.08125L, NumberPattern::TwoDecimals, "3.08"},
+        {-14.2857L, NumberPattern::OneDecimal, "-14.3"},
+        {-0.04L, NumberPattern::OneDecimal, "0"},
+        {42.857142857L, NumberPattern::OneDecimal, "42.9"},
+        {1e20L, NumberPattern::Integer, "100000000000000000000"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatPattern(c.value, c.pattern), c.expected)
+            << static_cast<double>(c.value) << " pattern " << static_cast<int>(c.pattern);
+    }
+}
+
+TEST(FormatPattern, UsesTheGivenSeparator) {
+    EXPECT_EQ(FormatPattern(47.25L, NumberPattern::OneDecimal, ","), "47,3");
+    EXPECT_EQ(FormatPattern(0.000123L, NumberPattern::Scientific, ","), "1,2e-4");
+}
+
+TEST(PatternFromText, KnowsTheFivePatterns) {
+    EXPECT_EQ(PatternFromText("0"), NumberPattern::Integer);
+    EXPECT_EQ(PatternFromText("0.###"), NumberPattern::ThreeDecimals);
+    EXPECT_EQ(PatternFromText("0.0e-0"), NumberPattern::Scientific);
+    EXPECT_EQ(PatternFromText("#"), std::nullopt);
+}
+
+} // namespace
+} // namespace dorvanta
