@@ -1,5 +1,8 @@
 // The catalogue file pnumbers.dat beside the program: check, load with the
 // fall-back to the built-in catalogue, and export.
+//
+// The file is a sequence of 101-byte records: a header, then the entries in
+// the TPartNoRecord layout. Bytes after the last whole record are ignored.
 #pragma once
 
 #include "Catalogue.h"
@@ -7,16 +10,37 @@
 
 #include <filesystem>
 #include <functional>
+#include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace dorvanta {
 
 inline constexpr const char* kCatalogueFileName = "pnumbers.dat";
 
+inline constexpr std::string_view kCatalogueNotCorrectMessage =
+    "Data file is not correct! Internal database will be used.";
+inline constexpr std::string_view kCatalogueInvalidVersionMessage =
+    "Data file is not correct (invalid version)! Internal database will be used.";
+inline constexpr std::string_view kCatalogueOutOfMemoryMessage =
+    "There is not enough free memory in the system to allocate dynamic data.";
+inline constexpr std::string_view kInternalCatalogueNote = " - [using internal database]";
+
+// The header record: the version and the date stand where an entry has DF
+// and ESRmax; the signature covers the reserved fields.
+inline constexpr std::size_t kHeaderVersionOffset = 50;
+inline constexpr std::size_t kHeaderDateOffset = 60;
+inline constexpr std::size_t kHeaderSignatureOffset = 70;
+// The length byte 27, then the 27 characters.
+inline constexpr std::string_view kCatalogueSignature = "\x1B"
+                                                        "Data File of Common Version";
+inline constexpr Real kMinimumCatalogueVersion = 2;
+
 // The caller's locale: its decimal separator and its short date format for a
-// day number counted from 30 December 1899.
+// day number counted from 30 December 1899. Without ShortDate, dates read
+// yyyy-mm-dd.
 struct TLocaleTexts {
     std::string DecimalSeparator = ".";
     std::function<std::string(Real dayNumber)> ShortDate;
@@ -42,16 +66,34 @@ struct TCatalogueLoad {
     std::string ErrorText;
 };
 
-// Checks `directory`/pnumbers.dat. An input/output failure (the file exists
-// but cannot be read, or is shorter than one record) is returned as an error
-// text instead of a check.
+// Checks the header record at the start of `in`. An input/output failure (no
+// whole record to read) is returned as the system's text instead of a check.
+[[nodiscard]] std::variant<TCatalogueCheck, std::string> CheckCatalogueHeader(std::istream& in);
+
+// Checks `file`. No file there gives an invalid check without a message; a
+// file that cannot be opened or is shorter than one record gives the
+// system's text.
 [[nodiscard]] std::variant<TCatalogueCheck, std::string>
 CheckCatalogueFile(const std::filesystem::path& file);
 
-// Fills `catalogue` from the file in `directory`, or from the built-in table.
-// A failure leaves `catalogue` empty.
+// Fills `catalogue` from the catalogue file that `in` reads, or from the
+// built-in table when its header fails the check. A failure, including a read
+// that fails part way through the entries, leaves `catalogue` empty.
+[[nodiscard]] TCatalogueLoad LoadCatalogueFrom(std::istream& in, const TLocaleTexts& locale,
+                                               TPartNumbers& catalogue);
+
+// The same for `file`; no file there means the built-in table, silently.
+[[nodiscard]] TCatalogueLoad LoadCatalogueFile(const std::filesystem::path& file,
+                                               const TLocaleTexts& locale, TPartNumbers& catalogue);
+
+// The same for pnumbers.dat in `directory`, the program file's directory.
 [[nodiscard]] TCatalogueLoad LoadCatalogue(const std::filesystem::path& directory,
                                            const TLocaleTexts& locale, TPartNumbers& catalogue);
+
+// " - [using external database, version 2, date: 13.04.2004]" in the
+// caller's locale.
+[[nodiscard]] std::string ExternalCatalogueNote(Real version, Real date,
+                                                const TLocaleTexts& locale);
 
 // Writes the header and the built-in entries to `file` through a temporary
 // file in the same directory; an existing file is replaced only after a
