@@ -1,0 +1,18 @@
+// dorvanta: the selection wizard's program. Creates the main window and runs
+// the event loop until the window closes.
+#include "ApplicationTitle.h"
+#include "frmDorvanta.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The name, not the display name: a display name would be appended to
+    // every window caption by some desktops.
+    QApplication::setApplicationName(dorvanta::ApplicationTitle());
+
+    dorvanta::TformDorvanta form(QCoreApplication::applicationDirPath());
+    QObject::connect(&form, &QDialog::finished, &application, &QCoreApplication::quit);
+    form.show();
+    return QApplication::exec();
+}

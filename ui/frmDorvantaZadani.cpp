@@ -1,0 +1,433 @@
+// The input page of the main window: the circuit parameters, the two
+// criteria and the enabling rule of Next.
+#include "frmDorvanta.h"
+
+#include "CircuitSchematic.h"
+#include "CriteriaLists.h"
+#include "LocaleTexts.h"
+#include "Pictures.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace dorvanta {
+namespace {
+
+const QString kOperatorBetween = QStringLiteral("<>");
+
+// The capacitances of the capacitance criterion, in µF, written with ".".
+const QStringList kCapacitanceItems = {
+    QStringLiteral("0.1"),  QStringLiteral("0.15"), QStringLiteral("0.22"), QStringLiteral("0.33"),
+    QStringLiteral("0.47"), QStringLiteral("0.68"), QStringLiteral("1"),    QStringLiteral("1.5"),
+    QStringLiteral("2.2"),  QStringLiteral("3.3"),  QStringLiteral("4.7"),  QStringLiteral("6.8"),
+    QStringLiteral("10"),   QStringLiteral("15"),   QStringLiteral("22"),   QStringLiteral("33"),
+    QStringLiteral("47"),   QStringLiteral("68"),   QStringLiteral("100"),  QStringLiteral("150"),
+    QStringLiteral("220"),  QStringLiteral("330"),  QStringLiteral("470"),  QStringLiteral("680"),
+    QStringLiteral("1000"),
+};
+
+QString WithoutColon(QString text) {
+    if (text.endsWith(QLatin1Char(':'))) {
+        text.chop(1);
+    }
+    return text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+QLabel* CreateLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+// A pick-only list named after its label, which a screen reader announces.
+QComboBox* CreateList(QWidget* parent, const char* name, QLabel* label, int width) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);
+    list->setFixedWidth(width);
+    if (label != nullptr) {
+        label->setBuddy(list);
+        list->setAccessibleName(WithoutColon(label->text()));
+    }
+    return list;
+}
+
+// A row of the circuit parameters: label, field, unit.
+QLineEdit* AddParameter(QGridLayout* grid, QWidget* parent, const char* labelName,
+                        const QString& caption, const char* fieldName, const QString& tooltip,
+                        const QString& unit) {
+    const int row = grid->rowCount();
+    auto* label = CreateLabel(parent, labelName, caption);
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(fieldName));
+    field->setToolTip(tooltip);
+    field->setFixedWidth(76);
+    field->setAccessibleName(WithoutColon(caption));
+    field->setAccessibleDescription(tooltip + QLatin1Char(' ') + unit);
+    label->setBuddy(field);
+    auto* unitLabel = new QLabel(unit, parent);
+    unitLabel->setObjectName(QString::fromLatin1(labelName) + QStringLiteral("Jednotka"));
+    grid->addWidget(label, row, 0);
+    grid->addWidget(field, row, 1);
+    grid->addWidget(unitLabel, row, 2);
+    return field;
+}
+
+QToolButton* CreateDocumentButton(QWidget* parent, const char* name, const QString& caption,
+                                  const QString& tooltip) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setToolTip(tooltip);
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(tooltip);
+    button->setIcon(PdfDocumentIcon());
+    button->setIconSize(QSize(33, 33));
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    button->setAutoRaise(true);
+    button->setFixedSize(89, 53);
+    return button;
+}
+
+// The second capacitance list takes the grey of buttons while it is not in use.
+void SetInUse(QComboBox& list, bool inUse) {
+    list.setEnabled(inUse);
+    QPalette colours = list.parentWidget()->palette();
+    if (!inUse) {
+        colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    }
+    list.setPalette(colours);
+}
+
+} // namespace
+
+void TformDorvanta::CreateZadaniPage(QWidget* page) {
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(2, 0, 0, 0);
+    pageLayout->setSpacing(3);
+
+    labelTitle = CreateLabel(page, "labelTitle", QStringLiteral("Dorvanta"));
+    labelUvod1 = CreateLabel(page, "labelUvod1",
+                             QStringLiteral("This software suggests recommended Moltren SMD "
+                                            "Tantalum and Niobium Oxide capacitors in accordance "
+                                            "to"));
+    labelUvod2 = CreateLabel(
+        page, "labelUvod2",
+        QStringLiteral("the application circuit parameters including the appropriate derating."));
+    QFont title(QStringLiteral("Liberation Serif"));
+    title.setStyleHint(QFont::Serif);
+    title.setPointSize(20);
+    title.setBold(true);
+    title.setItalic(true);
+    labelTitle->setFont(title);
+    labelTitle->setStyleSheet(QStringLiteral("color: #0c2442;"));
+    pageLayout->addWidget(labelTitle);
+    pageLayout->addWidget(labelUvod1);
+    pageLayout->addWidget(labelUvod2);
+
+    auto* middle = new QHBoxLayout();
+    middle->setSpacing(6);
+    auto* inputs = new QVBoxLayout();
+    inputs->setSpacing(4);
+    CreateCircuitPanel(page);
+    inputs->addWidget(panelVstupniUdaje);
+    inputs->addWidget(CreateCriteria(page));
+    middle->addLayout(inputs);
+    middle->addLayout(CreateDocumentButtons(page));
+    pageLayout->addLayout(middle);
+
+    labelNotice = CreateLabel(
+        page, "labelNotice",
+        QStringLiteral("NOTICE: Specifications are subject to change without notice. All "
+                       "statements, information and data given herein are believed to be "
+                       "accurate and reliable, but are presented without guarantee, or "
+                       "responsibility of any kind, expressed or implied.  Specifications are "
+                       "typical and may not apply to all applications."));
+    labelNotice->setWordWrap(true);
+    QFont small = labelNotice->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    labelNotice->setFont(small);
+    labelNotice->setStyleSheet(QStringLiteral("color: #4a5360;"));
+    pageLayout->addStretch(1);
+    pageLayout->addWidget(labelNotice);
+
+    imageNiobiumOxide = new TNoticeStrip(page);
+    imageNiobiumOxide->setObjectName(QStringLiteral("imageNiobiumOxide"));
+    pageLayout->addWidget(imageNiobiumOxide);
+
+    // Kept for maintenance; nothing on the page ever shows it.
+    buttonExportDat = new QPushButton(QStringLiteral("Export dat do souboru"), page);
+    buttonExportDat->setObjectName(QStringLiteral("buttonExportDat"));
+    buttonExportDat->setAutoDefault(false);
+    buttonExportDat->setVisible(false);
+    connect(buttonExportDat, &QPushButton::clicked, this, &TformDorvanta::buttonExportDatClick);
+
+    SetTabOrder();
+}
+
+void TformDorvanta::CreateCircuitPanel(QWidget* page) {
+    panelVstupniUdaje = new QFrame(page);
+    panelVstupniUdaje->setObjectName(QStringLiteral("panelVstupniUdaje"));
+    panelVstupniUdaje->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QHBoxLayout(panelVstupniUdaje);
+    layout->setContentsMargins(4, 2, 6, 2);
+
+    auto* schematic = new TCircuitSchematic(panelVstupniUdaje);
+    imageCurcuit = schematic;
+    imageCurcuit->setObjectName(QStringLiteral("imageCurcuit"));
+    labelPowerSupply =
+        CreateLabel(imageCurcuit, "labelPowerSupply", QStringLiteral("power supply"));
+    labelPowerSupply->setStyleSheet(QStringLiteral("color: blue; font-weight: bold;"));
+    labelPowerSupply->setAlignment(Qt::AlignCenter);
+    labelPowerSupply->setGeometry(schematic->SupplyCaptionRect());
+    layout->addWidget(imageCurcuit);
+    layout->addStretch(1);
+
+    auto* grid = new QGridLayout();
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(3);
+    const QString ohm = QStringLiteral("[Ohm]");
+    editRs = AddParameter(grid, panelVstupniUdaje, "labelRs", QStringLiteral("Rs:"), "editRs",
+                          QStringLiteral("source resistance"), ohm);
+    editRl = AddParameter(grid, panelVstupniUdaje, "labelRl", QStringLiteral("Rl:"), "editRl",
+                          QStringLiteral("resistance of leads"), ohm);
+    editImax = AddParameter(
+        grid, panelVstupniUdaje, "labelImax", QStringLiteral("Imax:"), "editImax",
+        QStringLiteral("maximum current surge from the power supply"), QStringLiteral("[A]"));
+    editVa = AddParameter(grid, panelVstupniUdaje, "labelVa", QStringLiteral("Va:"), "editVa",
+                          QStringLiteral("application voltage"), QStringLiteral("[V]"));
+    layout->addLayout(grid);
+}
+
+QWidget* TformDorvanta::CreateCriteria(QWidget* page) {
+    auto* box = new QFrame(page);
+    box->setObjectName(QStringLiteral("panelKriteria"));
+    box->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 3, 6, 3);
+    layout->setSpacing(2);
+
+    auto* choice = new QHBoxLayout();
+    radiobuttonByCapacitance =
+        new QRadioButton(QStringLiteral("By Capacitance Ratio && Case Size:"), box);
+    radiobuttonByCapacitance->setObjectName(QStringLiteral("radiobuttonByCapacitance"));
+    radiobuttonByCapacitance->setChecked(true);
+    radiobuttonByPartNumber = new QRadioButton(QStringLiteral("By Part Number:"), box);
+    radiobuttonByPartNumber->setObjectName(QStringLiteral("radiobuttonByPartNumber"));
+    choice->addWidget(radiobuttonByCapacitance);
+    choice->addWidget(radiobuttonByPartNumber);
+    choice->addStretch(1);
+    layout->addLayout(choice);
+    connect(radiobuttonByCapacitance, &QRadioButton::clicked, this,
+            &TformDorvanta::radiobuttonByCapacitanceClick);
+    connect(radiobuttonByPartNumber, &QRadioButton::clicked, this,
+            &TformDorvanta::radiobuttonByPartNumberClick);
+
+    notebookParametry = new QStackedWidget(box);
+    notebookParametry->setObjectName(QStringLiteral("notebookParametry"));
+    notebookParametry->addWidget(CreateCapacitancePage());
+    notebookParametry->addWidget(CreatePartNumberPage());
+    notebookParametry->setCurrentIndex(0);
+    layout->addWidget(notebookParametry);
+    return box;
+}
+
+QWidget* TformDorvanta::CreateCapacitancePage() {
+    auto* page = new QWidget();
+    page->setObjectName(QStringLiteral("Capacitance"));
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(18, 2, 0, 2);
+    grid->setVerticalSpacing(3);
+
+    auto* labelRange =
+        CreateLabel(page, "labelCapacitanceRange", QStringLiteral("Capacitance range:"));
+    comboboxOperator = CreateList(page, "comboboxOperator", labelRange, 48);
+    comboboxOperator->addItems(
+        {QStringLiteral(">"), QStringLiteral("="), QStringLiteral("<"), kOperatorBetween});
+    comboboxCapacitance1 = CreateList(page, "comboboxCapacitance1", nullptr, 68);
+    comboboxCapacitance1->setAccessibleName(QStringLiteral("Capacitance"));
+    comboboxCapacitance2 = CreateList(page, "comboboxCapacitance2", nullptr, 68);
+    comboboxCapacitance2->setAccessibleName(QStringLiteral("Second capacitance"));
+    SetListItems(*comboboxCapacitance1, kCapacitanceItems);
+    SetInUse(*comboboxCapacitance2, false);
+    auto* unit = CreateLabel(page, "labelCapacitanceJednotka", QStringLiteral("[uF]"));
+    auto* labelCase = CreateLabel(page, "labelCaseSize", QStringLiteral("Case Size:"));
+    comboboxCaseSize = CreateList(page, "comboboxCaseSize", labelCase, 68);
+
+    auto* range = new QHBoxLayout();
+    range->setSpacing(4);
+    range->addWidget(comboboxOperator);
+    range->addWidget(comboboxCapacitance1);
+    range->addWidget(comboboxCapacitance2);
+    range->addWidget(unit);
+    range->addStretch(1);
+    grid->addWidget(labelRange, 0, 0);
+    grid->addLayout(range, 0, 1);
+    grid->addWidget(labelCase, 1, 0);
+    grid->addWidget(comboboxCaseSize, 1, 1, Qt::AlignLeft);
+    connect(comboboxOperator, &QComboBox::activated, this, &TformDorvanta::comboboxOperatorChange);
+    return page;
+}
+
+QWidget* TformDorvanta::CreatePartNumberPage() {
+    auto* page = new QWidget();
+    page->setObjectName(QStringLiteral("PartNumber"));
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(18, 2, 0, 2);
+    grid->setVerticalSpacing(3);
+    grid->setHorizontalSpacing(6);
+
+    auto* labelType = CreateLabel(page, "labelPNtype", QStringLiteral("Series Name:"));
+    auto* labelCase = CreateLabel(page, "labelPNCaseSize", QStringLiteral("Case Size:"));
+    auto* labelCapacitance =
+        CreateLabel(page, "labelPNcapacitance", QStringLiteral("Capacitance:"));
+    auto* labelVoltage = CreateLabel(page, "labelPNvoltage", QStringLiteral("Voltage:"));
+    comboboxPNtype = CreateList(page, "comboboxPNtype", labelType, 76);
+    comboboxPNtype->setMaxVisibleItems(9);
+    comboboxPNCaseSize = CreateList(page, "comboboxPNCaseSize", labelCase, 68);
+    comboboxPNcapacitance = CreateList(page, "comboboxPNcapacitance", labelCapacitance, 76);
+    comboboxPNvoltage = CreateList(page, "comboboxPNvoltage", labelVoltage, 68);
+    grid->addWidget(labelType, 0, 0);
+    grid->addWidget(comboboxPNtype, 0, 1);
+    grid->addWidget(labelCase, 0, 2);
+    grid->addWidget(comboboxPNCaseSize, 0, 3);
+    grid->addWidget(labelCapacitance, 1, 0);
+    grid->addWidget(comboboxPNcapacitance, 1, 1);
+    grid->addWidget(labelVoltage, 1, 2);
+    grid->addWidget(comboboxPNvoltage, 1, 3);
+    grid->setColumnStretch(4, 1);
+    return page;
+}
+
+QLayout* TformDorvanta::CreateDocumentButtons(QWidget* page) {
+    auto* column = new QVBoxLayout();
+    column->setSpacing(3);
+    speedbuttonOtevritVoltageDerating = CreateDocumentButton(
+        page, "speedbuttonOtevritVoltageDerating", QStringLiteral("Voltage derating"),
+        QStringLiteral("Open pdf document about Voltage Derating Rules"));
+    speedbuttonOtevritRippleCurrent = CreateDocumentButton(
+        page, "speedbuttonOtevritRippleCurrent", QStringLiteral("Ripple current"),
+        QStringLiteral("Open pdf document about Ripple Current Capability"));
+    speedbuttonOtevritFailureRate = CreateDocumentButton(
+        page, "speedbuttonOtevritFailureRate", QStringLiteral("Failure rate"),
+        QStringLiteral("Open pdf document about Reliability and Failure Rate Calculation"));
+    column->addWidget(speedbuttonOtevritVoltageDerating);
+    column->addWidget(speedbuttonOtevritRippleCurrent);
+    column->addWidget(speedbuttonOtevritFailureRate);
+    column->addStretch(1);
+    connect(speedbuttonOtevritVoltageDerating, &QToolButton::clicked, this,
+            &TformDorvanta::speedbuttonOtevritVoltageDeratingClick);
+    connect(speedbuttonOtevritRippleCurrent, &QToolButton::clicked, this,
+            &TformDorvanta::speedbuttonOtevritRippleCurrentClick);
+    connect(speedbuttonOtevritFailureRate, &QToolButton::clicked, this,
+            &TformDorvanta::speedbuttonOtevritFailureRateClick);
+    return column;
+}
+
+// Fields first, then the criterion, the documents and the wizard's buttons.
+void TformDorvanta::SetTabOrder() {
+    const QList<QWidget*> order = {
+        editRs,
+        editRl,
+        editImax,
+        editVa,
+        radiobuttonByCapacitance,
+        radiobuttonByPartNumber,
+        comboboxOperator,
+        comboboxCapacitance1,
+        comboboxCapacitance2,
+        comboboxCaseSize,
+        comboboxPNtype,
+        comboboxPNCaseSize,
+        comboboxPNcapacitance,
+        comboboxPNvoltage,
+        speedbuttonOtevritVoltageDerating,
+        speedbuttonOtevritRippleCurrent,
+        speedbuttonOtevritFailureRate,
+    };
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+    editRs->setFocus();
+}
+
+void TformDorvanta::radiobuttonByCapacitanceClick() {
+    notebookParametry->setCurrentIndex(0);
+}
+
+void TformDorvanta::radiobuttonByPartNumberClick() {
+    notebookParametry->setCurrentIndex(1);
+}
+
+void TformDorvanta::comboboxOperatorChange() {
+    if (comboboxOperator->currentText() == kOperatorBetween) {
+        SetInUse(*comboboxCapacitance2, true);
+    } else {
+        comboboxCapacitance2->setCurrentIndex(-1);
+        SetInUse(*comboboxCapacitance2, false);
+    }
+}
+
+void TformDorvanta::actionNextUpdate() {
+    const bool inputPageShown = notebookDorvanta->currentIndex() < notebookDorvanta->count() - 1;
+    const bool filledIn = !editRs->text().isEmpty() && !editRl->text().isEmpty() &&
+                          !editImax->text().isEmpty() && !editVa->text().isEmpty();
+    actionNext->setEnabled(inputPageShown && filledIn && CriterionComplete() &&
+                           CircuitTextsAreNumbers());
+}
+
+bool TformDorvanta::CriterionComplete() const {
+    if (radiobuttonByCapacitance->isChecked()) {
+        if (comboboxOperator->currentIndex() < 0 || comboboxCapacitance1->currentIndex() < 0) {
+            return false;
+        }
+        if (comboboxOperator->currentText() == kOperatorBetween) {
+            if (comboboxCapacitance2->currentIndex() < 0) {
+                return false;
+            }
+            const auto first = ParseNumber(comboboxCapacitance1->currentText());
+            const auto second = ParseNumber(comboboxCapacitance2->currentText());
+            if (!first || !second || !(*first < *second)) {
+                return false;
+            }
+        }
+        return comboboxCaseSize->currentIndex() >= 0;
+    }
+    if (radiobuttonByPartNumber->isChecked()) {
+        return comboboxPNtype->currentIndex() >= 0 && comboboxPNCaseSize->currentIndex() >= 0 &&
+               comboboxPNcapacitance->currentIndex() >= 0 && comboboxPNvoltage->currentIndex() >= 0;
+    }
+    return false;
+}
+
+bool TformDorvanta::CircuitTextsAreNumbers() const {
+    for (const QLineEdit* field : {editRs, editRl, editImax, editVa}) {
+        if (!ParseNumber(field->text())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The document buttons open the reference documents.
+void TformDorvanta::speedbuttonOtevritVoltageDeratingClick() {
+}
+void TformDorvanta::speedbuttonOtevritRippleCurrentClick() {
+}
+void TformDorvanta::speedbuttonOtevritFailureRateClick() {
+}
+
+// The export of the built-in catalogue into a catalogue file.
+void TformDorvanta::buttonExportDatClick() {
+}
+
+} // namespace dorvanta
