@@ -1,4 +1,3 @@
-#include "Catalogue.h"
 #include "PartNoRecord.h"
 #include "Text1252.h"
 
@@ -49,15 +48,6 @@ TEST(Text1252, ConvertsTheSpecialCharacters) {
     EXPECT_EQ(Utf8ToWindows1252("±µ°€"), "\xB1\xB5\xB0\x80");
     EXPECT_EQ(Utf8ToWindows1252("a\xE2\x82"), "a??");
     EXPECT_EQ(Utf8ToWindows1252("漢"), "?");
-}
-
-TEST(BuiltInCatalogue, StartsAndEndsWithTheTellingEntries) {
-    const auto catalogue = BuiltInCatalogue();
-    ASSERT_FALSE(catalogue.empty());
-    EXPECT_EQ(catalogue.front().PartNumber.view(), "WUDA336*010#");
-    EXPECT_EQ(catalogue.front().Capacitance.value(), 33.0L);
-    EXPECT_EQ(catalogue.back().PartNumber.view(), "KSFE477*006#0200");
-    EXPECT_EQ(catalogue.back().RatedVoltage.value(), 6.3L);
 }
 
 } // namespace
