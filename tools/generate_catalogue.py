@@ -110,6 +110,8 @@ def combos(*items: str) -> tuple[Combo, ...]:
 V_TA = nums("2.5", "4", "6.3", "10", "16", "20", "25", "35", "50")
 V_PRO = nums("6.3", "10", "16", "20", "25", "35", "50")
 
+# In block order. Small blocks list all their parts; the others take the listed
+# parts and choose the rest by the case capacity rule.
 SERIES = [
     Series("WUD", 9, "ABGPST", nums("22", "150"), nums("4", "6.3", "10"),
            nums("8.8", "60"), nums("30", "30"), nums("1000", "4000"), leakage=0.1,
@@ -150,6 +152,7 @@ SERIES = [
     Series("KYD", 48, "HJKLMRTUVZ", nums("0.47", "220"),
            nums("2", "3", "4", "6.3", "10", "16", "20", "25", "35"), nums("0.5", "10"),
            nums("0", "0"), nums("1000", "15000"), density=60, band=6, tolerance="M",
+           # Case Z: only these two parts.
            microchip=True, listed=combos("Z 10 4", "Z 15 2"),
            exclude=lambda case, c, v: case == "Z"),
     Series("KMD", 79, "ABFGHKNPRSTWY", nums("10", "680"), nums("2.5", "4", "6.3", "10", "16", "20"),
@@ -172,6 +175,7 @@ SERIES = [
     Series("KSF", 237, "ABCDE", nums("0.1", "470"), V_PRO, nums("0.3", "25"), nums("4", "8"),
            nums("100", "20000"), density=26, band=30, leakage=0.007, suffix=115),
 ]
+
 # Part numbers listed twice: a standard and a low-ESR build of the same part.
 # ESR in milliohm in catalogue order; None: the standard ESR, the low-ESR build
 # at about 45 % of it.
