@@ -23,6 +23,9 @@ enum TCapacitanceOperator : std::uint8_t {
 // "<", "=", ">" give their operator; every other text gives coBetween.
 [[nodiscard]] TCapacitanceOperator OperatorFromText(std::string_view text) noexcept;
 
+// The operator's text: "<", "=", ">" or "<>".
+[[nodiscard]] std::string_view OperatorText(TCapacitanceOperator op) noexcept;
+
 // The selection by capacitance ratio and case size.
 struct TVstupniParametry1 {
     TCapacitanceOperator Operator = coLess;

@@ -1,5 +1,7 @@
 #include "Series.h"
 
+#include "TextCase.h"
+
 namespace dorvanta {
 
 const std::array<std::string_view, kSeriesCount> SeriesNames = {
@@ -27,22 +29,6 @@ constexpr std::array<std::string_view, kSeriesCount> kValueNames = {
     "tvAll", "tvKRB", "tvKMD", "tvKSF", "tvKWG", "tvKEL", "tvKEQ", "tvKUB",
     "tvKOZ", "tvWIR", "tvWIE", "tvWIQ", "tvKYR", "tvKYD", "tvKYE", "tvKYF",
 };
-
-constexpr char AsciiLower(char c) noexcept {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) noexcept {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 } // namespace
 

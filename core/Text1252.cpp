@@ -47,12 +47,16 @@ char ByteOf(char32_t cp) {
 
 } // namespace
 
-std::string Windows1252ToUtf8(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+void AppendWindows1252AsUtf8(std::string& out, std::string_view text) {
     for (const char c : text) {
         AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
     }
+}
+
+std::string Windows1252ToUtf8(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    AppendWindows1252AsUtf8(out, text);
     return out;
 }
 

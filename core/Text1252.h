@@ -11,6 +11,9 @@ namespace dorvanta {
 // undefined map to the C1 control of the same value.
 [[nodiscard]] std::string Windows1252ToUtf8(std::string_view text);
 
+// Appends the UTF-8 form of `text` to `out`; no allocation when `out` has room.
+void AppendWindows1252AsUtf8(std::string& out, std::string_view text);
+
 // Characters outside Windows-1252 become '?'. Invalid UTF-8 bytes become '?'.
 [[nodiscard]] std::string Utf8ToWindows1252(std::string_view text);
 

@@ -1,0 +1,312 @@
+#include "Evaluation.h"
+
+#include "Text1252.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace dorvanta {
+
+namespace {
+
+// The columns of the power-dissipation table.
+enum class PowerGroup : std::uint8_t { General, KEQ, WIR, WIQ, KYR };
+constexpr std::size_t kPowerGroupCount = 5;
+constexpr std::size_t kLetterCount = 26;
+
+// W by case letter 'A' to 'Z'; 0 marks a letter that the group has no entry for.
+// clang-format off
+constexpr std::array<std::array<Real, kPowerGroupCount>, kLetterCount> kPowerTable = {{
+    //  General  KEQ     WIR     WIQ     KYR
+    {0.075L, 0,      0.09L,  0,      0.04L},  // A
+    {0.085L, 0,      0.102L, 0,      0.04L},  // B
+    {0.11L,  0,      0.132L, 0,      0},      // C
+    {0.15L,  0.255L, 0.18L,  0,      0},      // D
+    {0.165L, 0.27L,  0.198L, 0.324L, 0},      // E
+    {0.1L,   0,      0.12L,  0,      0},      // F
+    {0.07L,  0,      0,      0,      0},      // G
+    {0.08L,  0,      0,      0,      0.04L},  // H
+    {0,      0,      0,      0,      0},      // I
+    {0,      0,      0,      0,      0.02L},  // J
+    {0.065L, 0,      0,      0,      0.015L}, // K
+    {0.07L,  0,      0,      0,      0.025L}, // L
+    {0,      0,      0,      0,      0.03L},  // M
+    {0.05L,  0,      0,      0,      0},      // N
+    {0,      0,      0,      0,      0},      // O
+    {0.06L,  0,      0.072L, 0,      0},      // P
+    {0,      0,      0,      0,      0},      // Q
+    {0.055L, 0,      0.066L, 0,      0.045L}, // R
+    {0.065L, 0,      0.078L, 0,      0},      // S
+    {0.08L,  0,      0.096L, 0,      0.04L},  // T
+    {0,      0,      0,      0,      0.035L}, // U
+    {0.25L,  0.285L, 0.3L,   0,      0.035L}, // V
+    {0.09L,  0,      0.108L, 0,      0},      // W
+    {0.1L,   0,      0.12L,  0,      0.04L},  // X
+    {0.125L, 0.21L,  0.15L,  0,      0},      // Y
+    {0,      0.3L,   0,      0,      0.02L},  // Z
+}};
+// clang-format on
+
+enum class SurgeRule : std::uint8_t { Standard, KMD, Microchip };
+
+// Everything in which one series differs from another.
+struct SeriesRules {
+    PowerGroup group = PowerGroup::General;
+    int topTemperature = 125;   // °C
+    Real irmsTopFactor = 0.4L;  // Irms[top] = Irms[25] × this
+    bool highCvFactor = false;  // the failure rate × 0.2 × 154 of KMD and KYD
+    Real failureRateFactor = 1; // the other series' failure-rate factor
+    Real failureRateTop = 25;   // FailureRate[top] = f × this
+    Real dclTop = 13;           // DCL[top] = d × this
+    SurgeRule surge = SurgeRule::Standard;
+    bool keepsDF = true; // KMD and KYD carry no dissipation factor
+};
+
+constexpr SeriesRules RulesFor(TTypVyrobku series) noexcept {
+    SeriesRules r;
+    switch (series) {
+    case tvKMD:
+    case tvKYD:
+        r.highCvFactor = true;
+        r.keepsDF = false;
+        r.surge = series == tvKMD ? SurgeRule::KMD : SurgeRule::Microchip;
+        break;
+    case tvKSF:
+        r.failureRateFactor = 0.5L;
+        break;
+    case tvKWG:
+        r.topTemperature = 175;
+        r.irmsTopFactor = 0.2L;
+        r.failureRateFactor = 0.5L;
+        r.failureRateTop = 900;
+        r.dclTop = 20;
+        break;
+    case tvKEQ:
+        r.group = PowerGroup::KEQ;
+        break;
+    case tvWIR:
+        r.group = PowerGroup::WIR;
+        r.topTemperature = 105;
+        r.failureRateFactor = 0.5L;
+        r.dclTop = 12;
+        break;
+    case tvWIE:
+        r.group = PowerGroup::WIR;
+        r.failureRateFactor = 0.2L;
+        r.failureRateTop = 150;
+        break;
+    case tvWIQ:
+        r.group = PowerGroup::WIQ;
+        r.failureRateFactor = 0.2L;
+        break;
+    case tvKYR:
+        r.group = PowerGroup::KYR;
+        r.surge = SurgeRule::Microchip;
+        break;
+    case tvKYE:
+        r.surge = SurgeRule::Microchip;
+        break;
+    case tvKYF:
+        r.failureRateFactor = 0.1L;
+        r.surge = SurgeRule::Microchip;
+        break;
+    default:
+        break;
+    }
+    return r;
+}
+
+constexpr std::array<SeriesRules, kSeriesCount> MakeRulesTable() noexcept {
+    std::array<SeriesRules, kSeriesCount> table{};
+    for (int i = 0; i < kSeriesCount; ++i) {
+        table[static_cast<std::size_t>(i)] = RulesFor(static_cast<TTypVyrobku>(i));
+    }
+    return table;
+}
+
+constexpr std::array<SeriesRules, kSeriesCount> kRules = MakeRulesTable();
+
+const SeriesRules& Rules(TTypVyrobku series) noexcept {
+    return kRules[series < kSeriesCount ? series : tvAll];
+}
+
+// Finite means neither infinite nor NaN; NaN fails every comparison.
+bool Finite(Real x) noexcept {
+    return std::fabs(x) <= std::numeric_limits<Real>::max();
+}
+
+template <typename... Values> bool AllFinite(Values... values) noexcept {
+    return (Finite(values) && ...);
+}
+
+bool AllFinite(const TTemperatureValues& values) noexcept {
+    return std::all_of(values.begin(), values.end(), Finite);
+}
+
+bool AllFinite(const TPocitaneInfo& p) noexcept {
+    return AllFinite(p.Irms) && AllFinite(p.Vrms) && AllFinite(p.FailureRate) && AllFinite(p.FIT) &&
+           AllFinite(p.MTBF) && AllFinite(p.DCL) && AllFinite(p.Derating, p.TestSurge, p.AppSurge);
+}
+
+// The temperatures that the evaluation writes; 4 and 6 stay 0.
+constexpr std::array<int, 5> kEvaluatedTemperatures = {
+    kTemperature55, kTemperature25, kTemperature40, kTemperature85, kTemperatureTop};
+
+void CopyCatalogueValues(const TPartNoRecord& entry, const SeriesRules& rules,
+                         TPartNoInfo& candidate) {
+    candidate.CaseSize.clear();
+    AppendWindows1252AsUtf8(candidate.CaseSize, entry.CaseSize.view());
+    candidate.Capacitance = entry.Capacitance.value();
+    candidate.RatedVoltage = entry.RatedVoltage.value();
+    candidate.DCLmax = entry.DCLmax.value();
+    candidate.DF = rules.keepsDF ? entry.DF.value() : 0;
+    candidate.ESRmax = entry.ESRmax.value();
+}
+
+Real PowerOf(const SeriesRules& rules, char caseLetter) noexcept {
+    if (caseLetter < 'A' || caseLetter > 'Z') {
+        return 0;
+    }
+    const auto group = static_cast<std::size_t>(rules.group);
+    return kPowerTable[static_cast<std::size_t>(caseLetter - 'A')][group];
+}
+
+// 1000 × √(P / R) with R the ESR in ohm; the argument of the root as written
+// in the maker's formula.
+Real RippleArgument(Real power, Real esr) noexcept {
+    return power / esr / 0.001L;
+}
+
+// Ripple current and voltage. A negative ESR makes the root invalid.
+bool ComputeRipple(const SeriesRules& rules, char caseLetter, Real esr, TPocitaneInfo& p) noexcept {
+    const Real argument = RippleArgument(PowerOf(rules, caseLetter), esr);
+    if (argument < 0) {
+        return false;
+    }
+    const Real x = std::sqrt(argument) * 1000;
+    p.Irms[kTemperature25] = x;
+    p.Irms[kTemperature55] = p.Irms[kTemperature25];
+    p.Irms[kTemperature40] = x * 0.975L;
+    p.Irms[kTemperature85] = x * 0.9L;
+    p.Irms[kTemperatureTop] = p.Irms[kTemperature25] * rules.irmsTopFactor;
+    for (const int t : kEvaluatedTemperatures) {
+        p.Vrms[t] = p.Irms[t] * esr * 0.001L; // mA × ohm = mV
+    }
+    return true;
+}
+
+// The circuit-resistance factor k of the reliability model.
+Real ResistanceFactor(Real u) noexcept {
+    u = std::max(std::min(u, 3.0L), 0.1L);
+    return 0.0476L * u * u * u * u - 0.4127L * u * u * u + 1.3273L * u * u - 1.9158L * u + 1.1625L;
+}
+
+// Failure rate, FIT and MTBF. A failure rate of 0 (an exponential that
+// underflowed, say) would divide by zero in the MTBF.
+bool ComputeReliability(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
+                        TPocitaneInfo& p) noexcept {
+    const Real u = (esr / 1000 + data.Resistance) / data.Va; // ohm per volt
+    if (!Finite(u)) {
+        return false; // an overflow that the clamp would hide
+    }
+    Real f = std::exp(9.7292L * data.Va / vr) * 0.00006L * ResistanceFactor(u);
+    f = rules.highCvFactor ? f * 0.2L * 154 : f * rules.failureRateFactor;
+    p.FailureRate[kTemperature85] = f;
+    p.FailureRate[kTemperature55] = f * 0.02L;
+    p.FailureRate[kTemperature25] = f * 0.06L;
+    p.FailureRate[kTemperature40] = f * 0.1L;
+    p.FailureRate[kTemperatureTop] = f * rules.failureRateTop;
+    for (const int t : kEvaluatedTemperatures) {
+        if (p.FailureRate[t] == 0) {
+            return false;
+        }
+        p.FIT[t] = p.FailureRate[t] * 10000;
+        p.MTBF[t] = 100000 / p.FailureRate[t] / 24 / 365;
+    }
+    return true;
+}
+
+// Typical leakage at the application voltage and the voltage derating.
+bool ComputeLeakage(const SeriesRules& rules, Real va, Real vr, Real dclMax,
+                    TPocitaneInfo& p) noexcept {
+    const Real raw = (va / vr * 1.125L - 0.125L) * dclMax;
+    if (!Finite(raw)) {
+        return false; // an overflow or invalid operation that the max would hide
+    }
+    const Real d = raw > 0 ? raw : 0;
+    p.DCL[kTemperature25] = d;
+    p.DCL[kTemperature55] = d / 10;
+    p.DCL[kTemperature40] = d * 1.7L;
+    p.DCL[kTemperature85] = d * 7;
+    p.DCL[kTemperatureTop] = d * rules.dclTop;
+    p.Derating = (1 - va / vr) * 100;
+    return true;
+}
+
+// The maker's test surge and the application's surge current.
+bool ComputeSurge(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
+                  TPocitaneInfo& p) noexcept {
+    Real factor = 1.1L;
+    Real testResistance = 0.45L; // ohm in series with the part's ESR
+    if (rules.surge == SurgeRule::KMD) {
+        factor = 0.5L;
+    } else if (rules.surge == SurgeRule::Microchip) {
+        factor = 0.7337L;
+        testResistance = 1;
+    }
+    const Real testCircuit = esr * 0.001L + testResistance;
+    const Real esrOhm = esr * 0.001L;
+    if (testCircuit == 0 || esrOhm == 0) {
+        return false;
+    }
+    p.TestSurge = vr * factor / testCircuit;
+    const Real drive = data.Va / esrOhm;
+    if (!Finite(drive)) {
+        return false; // an overflow that the limit would hide
+    }
+    p.AppSurge = drive < data.Imax ? drive : data.Imax;
+    return true;
+}
+
+} // namespace
+
+Real PowerDissipation(TTypVyrobku series, char caseLetter) noexcept {
+    return PowerOf(Rules(series), caseLetter);
+}
+
+Real RippleCurrent25(TTypVyrobku series, char caseLetter, Real esr) noexcept {
+    return std::sqrt(RippleArgument(PowerDissipation(series, caseLetter), esr)) * 1000;
+}
+
+int TopTemperature(TTypVyrobku series) noexcept {
+    return Rules(series).topTemperature;
+}
+
+bool EvaluatePart(const TPartNoRecord& entry, TPartNoInfo& candidate, const TVstupniUdaje& data) {
+    if (entry.CaseSize.empty()) {
+        return false;
+    }
+    const SeriesRules& rules = Rules(SeriesOf(entry.PartNumber.view()));
+    CopyCatalogueValues(entry, rules, candidate);
+    const Real vr = candidate.RatedVoltage;
+    const Real esr = candidate.ESRmax;
+    // Non-finite values pass through arithmetic without a fault; refuse them
+    // so that no infinity or NaN reaches a candidate.
+    if (!AllFinite(candidate.Capacitance, vr, candidate.DCLmax, candidate.DF, esr, data.Resistance,
+                   data.Imax, data.Va)) {
+        return false;
+    }
+    // The divisors of the model: a zero is a division by zero (or 0 / 0).
+    if (esr == 0 || vr == 0 || data.Va == 0) {
+        return false;
+    }
+    TPocitaneInfo& p = candidate.Pocitane;
+    return ComputeRipple(rules, entry.CaseSize.view().front(), esr, p) &&
+           ComputeReliability(rules, data, vr, esr, p) &&
+           ComputeLeakage(rules, data.Va, vr, candidate.DCLmax, p) &&
+           ComputeSurge(rules, data, vr, esr, p) && AllFinite(p);
+}
+
+} // namespace dorvanta

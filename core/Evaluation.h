@@ -1,0 +1,37 @@
+// The evaluation of one catalogue entry for an application: ripple current
+// and voltage, failure rate, FIT, MTBF and typical leakage at every
+// temperature, the voltage derating and the two surge currents.
+#pragma once
+
+#include "ApplicationData.h"
+#include "PartNoInfo.h"
+#include "PartNoRecord.h"
+#include "Series.h"
+
+namespace dorvanta {
+
+// The permissible power dissipation in W of a part of `series` whose case
+// code begins with `caseLetter`; 0 when the series' group has no entry for
+// that character (lower-case letters and digits included).
+[[nodiscard]] Real PowerDissipation(TTypVyrobku series, char caseLetter) noexcept;
+
+// The permissible ripple current at 25 °C and 100 kHz in mA, for an ESR in
+// milliohm. Unchecked arithmetic: an ESR of 0 or below gives a non-finite
+// result, which EvaluatePart treats as a failure.
+[[nodiscard]] Real RippleCurrent25(TTypVyrobku series, char caseLetter, Real esr) noexcept;
+
+// The top temperature of a series in °C, whose values stand at temperature
+// index 5: 175 for KWG, 105 for WIR, 125 for every other series.
+[[nodiscard]] int TopTemperature(TTypVyrobku series) noexcept;
+
+// Copies the entry's catalogue values into `candidate` and computes its
+// Pocitane from Resistance, Imax and Va of `data`. Fails as a whole, and
+// returns false, on an arithmetic fault (a division by zero, an invalid
+// operation or a result beyond the range of Real), on a catalogue or
+// application value that is not finite, and on an empty case code; the
+// candidate's contents are then unspecified and must be discarded. On
+// success every value of the candidate is finite.
+[[nodiscard]] bool EvaluatePart(const TPartNoRecord& entry, TPartNoInfo& candidate,
+                                const TVstupniUdaje& data);
+
+} // namespace dorvanta

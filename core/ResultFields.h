@@ -1,0 +1,34 @@
+// The values of a result line by name, in the order in which every export
+// (CSV, JSON) writes them.
+#pragma once
+
+#include "ResultList.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace dorvanta {
+
+enum class TResultFieldKind {
+    Text,   // UTF-8
+    Number, // one real
+    Array,  // seven reals by temperature index
+};
+
+struct TResultField {
+    std::string_view Name;
+    TResultFieldKind Kind;
+    std::string (*Text)(const TResultLine&);                // Kind Text
+    Real (*Number)(const TResultLine&);                     // Kind Number
+    const TTemperatureValues& (*Array)(const TResultLine&); // Kind Array
+};
+
+inline constexpr std::size_t kResultFieldCount = 19;
+
+// line, part_number, series, case_size, capacitance, rated_voltage, dcl_max,
+// df, esr_max, derating, test_surge, app_surge, top_temperature, irms, vrms,
+// failure_rate, fit, mtbf, dcl.
+extern const std::array<TResultField, kResultFieldCount> ResultFields;
+
+} // namespace dorvanta

@@ -1,0 +1,90 @@
+#include "ResultList.h"
+
+#include "ResultsCsv.h"
+#include "Search.h"
+
+#include "CatalogueFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace dorvanta {
+namespace {
+
+std::unique_ptr<TPartNoInfo> Rated(Real voltage) {
+    auto info = std::make_unique<TPartNoInfo>();
+    info->RatedVoltage = voltage;
+    return info;
+}
+
+TEST(TResultList, SortsByVoltageThenByCharacterCode) {
+    TResultList list;
+    list.Add("KRBB106*010# 10", Rated(10));
+    list.Add("krbA106*006# 6.3", Rated(6.3L));
+    list.Add("KRBA106*006# 6.3", Rated(6.3L));
+    list.Add("KRB9106*006# 6.3", Rated(6.3L));
+    list.Add("KRBA106*006#0300 6.3", Rated(6.3L));
+    list.Add("KRBA106*004# 4", Rated(4));
+    list.Sort();
+    std::vector<std::string> texts;
+    for (const auto& line : list) {
+        texts.push_back(line.Text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"KRBA106*004# 4", "KRB9106*006# 6.3",
+                                               "KRBA106*006# 6.3", "KRBA106*006#0300 6.3",
+                                               "krbA106*006# 6.3", "KRBB106*010# 10"}));
+    EXPECT_LT(CompareResults(list, 0, 1), 0);
+    EXPECT_GT(CompareResults(list, 5, 4), 0);
+    EXPECT_EQ(CompareResults(list, 2, 2), 0);
+}
+
+TEST(TResultList, FindsALineIgnoringLetterCase) {
+    TResultList list;
+    list.Add("KELD106*035#0300 35", Rated(35));
+    list.Add("KRBA106*006# 6.3", Rated(6.3L));
+    EXPECT_EQ(list.IndexOf("krba106*006# 6.3"), 1U);
+    EXPECT_EQ(list.IndexOf("KELD106*035#0300 35"), 0U);
+    EXPECT_EQ(list.IndexOf("KELD106*035#0300"), std::nullopt);
+    EXPECT_EQ(list[0].PartNumber(), "KELD106*035#0300");
+}
+
+TEST(ResultLineText, ConvertsThePartNumberToUtf8) {
+    EXPECT_EQ(ResultLineText("KEL\xB5", "35"), "KEL\xC2\xB5 35");
+}
+
+TEST(ResultsCsv, HeaderAndOneRowPerLineWithEveryValue) {
+    const std::vector<TPartNoRecord> catalogue = {testing::KELD106()};
+    TVstupniUdaje data = testing::Application(0.11L, 10, 20);
+    TResultList list;
+    TRejectReasons reasons;
+    FindParts(catalogue, data, list, reasons, false);
+    ASSERT_EQ(list.size(), 1U);
+    const std::string csv = ResultsCsv(list);
+    const std::string header = ResultsCsvHeader();
+    ASSERT_EQ(csv.substr(0, header.size()), header);
+    EXPECT_EQ(header.substr(0, 60), "line,part_number,series,case_size,capacitance,rated_voltage,");
+    EXPECT_NE(header.find(",top_temperature,irms_-55,irms_25,irms_40,irms_85,irms_105,irms_125,"
+                          "irms_175,vrms_-55,"),
+              std::string::npos);
+    EXPECT_EQ(header.substr(header.size() - 9), ",dcl_175\n");
+    const std::string row = csv.substr(header.size());
+    EXPECT_EQ(row.substr(0, 58), "KELD106*035#0300 35,KELD106*035#0300,tvKEL,D,10,35,3.5,6,3");
+    EXPECT_NE(row.find(",51.3333333333333,10,125,"), std::string::npos);
+    EXPECT_NE(row.find(",0.18125,1.8125,3.08125,12.6875,0,23.5625,0\n"), std::string::npos);
+    EXPECT_EQ(std::count(row.begin(), row.end(), ','),
+              std::count(header.begin(), header.end(), ','));
+}
+
+TEST(ResultsCsv, QuotesTextsThatNeedIt) {
+    TResultList list;
+    auto info = Rated(10);
+    info->CaseSize = "A,\"B\"";
+    list.Add("KEL 10", std::move(info));
+    EXPECT_EQ(ResultsCsvRow(list[0]).substr(0, 27), "KEL 10,KEL,tvKEL,\"A,\"\"B\"\"\",");
+}
+
+} // namespace
+} // namespace dorvanta
