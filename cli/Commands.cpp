@@ -1,0 +1,27 @@
+#include "Commands.h"
+
+#include "ListsCommand.h"
+#include "SearchCommand.h"
+
+#include <array>
+
+namespace dorvanta::cli {
+
+namespace {
+
+constexpr auto kGlobalOptions = std::to_array<OptionSpec>({
+    {"--help", "", "print this help"},
+});
+
+} // namespace
+
+std::span<const OptionSpec> GlobalOptions() noexcept {
+    return kGlobalOptions;
+}
+
+std::span<const Command> AllCommands() noexcept {
+    static const std::array<Command, 2> commands = {SearchCommand(), ListsCommand()};
+    return commands;
+}
+
+} // namespace dorvanta::cli
