@@ -1,6 +1,7 @@
 // dorvanta: the selection wizard's program. Creates the main window and runs
 // the event loop until the window closes.
 #include "ApplicationTitle.h"
+#include "ProgramIcon.h"
 #include "frmDorvanta.h"
 
 #include <QApplication>
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     // The name, not the display name: a display name would be appended to
     // every window caption by some desktops.
     QApplication::setApplicationName(dorvanta::ApplicationTitle());
+    QApplication::setWindowIcon(dorvanta::ProgramIcon());
 
     dorvanta::TformDorvanta form(QCoreApplication::applicationDirPath());
     QObject::connect(&form, &QDialog::finished, &application, &QCoreApplication::quit);

@@ -3,6 +3,7 @@
 #include "ApplicationTitle.h"
 #include "Catalogue.h"
 #include "Pictures.h"
+#include "frmOAplikaci.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
@@ -218,6 +219,9 @@ void TformDorvanta::actionPrintExecute() {
 
 // The about window.
 void TformDorvanta::actionAboutExecute() {
+    // A fresh window for every use, released when it closes.
+    const auto form = std::make_unique<TformOAplikaci>(this);
+    form->exec();
 }
 
 void TformDorvanta::actionCancelExecute() {

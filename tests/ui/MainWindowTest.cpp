@@ -46,7 +46,10 @@ TEST_F(MainWindow, ShowsTheButtonsWithTheirAcceleratorsBoundToTheActions) {
         EXPECT_EQ(action->text(), QString::fromUtf8(binding.actionCaption));
         EXPECT_FALSE(button->accessibleName().isEmpty()) << binding.button;
         QSignalSpy triggered(action, &QAction::triggered);
-        if (action->isEnabled() && QByteArray(binding.action) != "actionCancel") {
+        // Cancel ends the program and About runs a modal window of its own
+        // (its tests are in AboutWindowTest).
+        if (action->isEnabled() && QByteArray(binding.action) != "actionCancel" &&
+            QByteArray(binding.action) != "actionAbout") {
             button->click();
             EXPECT_EQ(triggered.count(), 1) << binding.button;
         }
