@@ -3,12 +3,28 @@
 #include "Catalogue.h"
 #include "CatalogueFile.h"
 
+#include <filesystem>
+
 namespace dorvanta::cli {
 
-CatalogueChoice ChooseCatalogue(const Arguments& /*args*/) {
-    const auto builtIn = BuiltInCatalogue();
-    PartNumbers.assign(builtIn.begin(), builtIn.end());
-    return {PartNumbers, std::string(kInternalCatalogueNote)};
+CatalogueChoice ChooseCatalogue(const Arguments& args, std::ostream& err) {
+    const std::filesystem::path file = args.Required(std::string(kCatalogueOption));
+    // No locale service here: a decimal point and yyyy-mm-dd dates.
+    const TCatalogueLoad load = LoadCatalogueFile(file, TLocaleTexts{}, PartNumbers);
+    if (!load.StartMessage.empty()) {
+        err << load.StartMessage << "\n";
+    }
+    switch (load.Result) {
+    case TCatalogueLoad::Outcome::IoFailure:
+        throw Failure(file.string() + ": " + load.ErrorText);
+    case TCatalogueLoad::Outcome::OutOfMemory:
+        err << load.ErrorText << "\n"; // the window goes on with an empty catalogue too
+        break;
+    case TCatalogueLoad::Outcome::External:
+    case TCatalogueLoad::Outcome::Internal:
+        break;
+    }
+    return {PartNumbers, load.CaptionNote, load.StartMessage};
 }
 
 } // namespace dorvanta::cli

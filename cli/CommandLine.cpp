@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "CatalogueFile.h"
 #include "Commands.h"
 #include "NumberText.h"
 
@@ -28,7 +29,7 @@ void WriteOptions(std::ostream& out, std::span<const OptionSpec> options) {
     for (const OptionSpec& option : options) {
         std::string left = "  " + std::string(option.Name);
         if (!option.Placeholder.empty()) {
-            left += " " + std::string(option.Placeholder);
+            left += (option.Name.empty() ? "" : " ") + std::string(option.Placeholder);
         }
         left.resize(std::max<std::size_t>(left.size() + 2, 26), ' ');
         out << left << option.Help << "\n";
@@ -36,15 +37,18 @@ void WriteOptions(std::ostream& out, std::span<const OptionSpec> options) {
 }
 
 void WriteCommandHelp(std::ostream& out, const Command& command) {
-    out << "usage: dorvanta-cli " << command.Synopsis << "\n\n" << command.Summary << "\n\n";
+    out << "usage: dorvanta-cli [--catalogue FILE] " << command.Synopsis << "\n\n"
+        << command.Summary << "\n\n";
     WriteOptions(out, command.Options);
     WriteOptions(out, GlobalOptions());
 }
 
 void WriteHelp(std::ostream& out) {
-    out << "usage: dorvanta-cli COMMAND [OPTIONS]\n\n"
+    out << "usage: dorvanta-cli [--catalogue FILE] COMMAND [OPTIONS]\n\n"
            "The command-line companion of Dorvanta: the same catalogue, evaluation and\n"
            "search as the window, for scripts. Numbers use \".\" as decimal separator.\n"
+           "The catalogue is pnumbers.dat beside the program when it is there and\n"
+           "valid, else the built-in one; --catalogue FILE names another file.\n"
            "Exit status: 0 on success (an empty result too), 2 on a usage error, 1 on\n"
            "a failure.\n";
     for (const Command& command : AllCommands()) {
@@ -64,21 +68,47 @@ void FinishOutput(std::ostream& out) {
     }
 }
 
-int RunCommand(const Command& command, std::span<const std::string_view> words, std::ostream& out) {
+int RunCommand(const Command& command, std::span<const std::string_view> words,
+               const std::filesystem::path& catalogueFile, std::ostream& out, std::ostream& err) {
     std::vector<OptionSpec> options(command.Options.begin(), command.Options.end());
     options.insert(options.end(), GlobalOptions().begin(), GlobalOptions().end());
-    const Arguments args = ParseOptions(words, options);
+    Arguments args = ParseOptions(words, options);
+    args.Set(std::string(kCatalogueOption), catalogueFile.string());
     if (args.Has("--help")) {
         WriteCommandHelp(out, command);
         FinishOutput(out);
         return kExitSuccess;
     }
-    const int status = command.Run(args, out);
+    const int status = command.Run(args, out, err);
     FinishOutput(out);
     return status;
 }
 
-int Dispatch(std::span<const std::string_view> words, std::ostream& out) {
+// Takes a leading "--catalogue FILE" or "--catalogue=FILE" off `words`.
+std::optional<std::filesystem::path> CatalogueFileOption(std::span<const std::string_view>& words) {
+    if (words.empty() || !words.front().starts_with(kCatalogueOption)) {
+        return std::nullopt;
+    }
+    const std::string_view word = words.front();
+    if (word.size() > kCatalogueOption.size() && word[kCatalogueOption.size()] == '=') {
+        words = words.subspan(1);
+        return std::filesystem::path(word.substr(kCatalogueOption.size() + 1));
+    }
+    if (word != kCatalogueOption) {
+        return std::nullopt;
+    }
+    if (words.size() < 2) {
+        throw UsageError("option --catalogue needs a value FILE");
+    }
+    const std::filesystem::path file(words[1]);
+    words = words.subspan(2);
+    return file;
+}
+
+int Dispatch(const std::filesystem::path& programDirectory, std::span<const std::string_view> words,
+             std::ostream& out, std::ostream& err) {
+    const auto catalogueFile =
+        CatalogueFileOption(words).value_or(programDirectory / kCatalogueFileName);
     if (words.empty()) {
         throw UsageError("no command given (try --help)");
     }
@@ -91,7 +121,7 @@ int Dispatch(std::span<const std::string_view> words, std::ostream& out) {
     if (command == nullptr) {
         throw UsageError("unknown command '" + std::string(words.front()) + "' (try --help)");
     }
-    return RunCommand(*command, words.subspan(1), out);
+    return RunCommand(*command, words.subspan(1), catalogueFile, out, err);
 }
 
 } // namespace
@@ -142,6 +172,13 @@ Arguments ParseOptions(std::span<const std::string_view> words,
     Arguments args;
     for (std::size_t i = 0; i < words.size(); ++i) {
         std::string_view name = words[i];
+        if (!name.starts_with('-') && FindOption(options, "") != nullptr) {
+            if (args.Has("")) {
+                throw UsageError("unexpected argument '" + std::string(name) + "'");
+            }
+            args.Set("", std::string(name));
+            continue;
+        }
         std::optional<std::string_view> inlineValue;
         if (const auto equals = name.find('='); name.starts_with("--") && equals != name.npos) {
             inlineValue = name.substr(equals + 1);
@@ -170,9 +207,10 @@ Arguments ParseOptions(std::span<const std::string_view> words,
     return args;
 }
 
-int RunCommandLine(std::span<const std::string_view> words, std::ostream& out, std::ostream& err) {
+int RunCommandLine(const std::filesystem::path& programDirectory,
+                   std::span<const std::string_view> words, std::ostream& out, std::ostream& err) {
     try {
-        return Dispatch(words, out);
+        return Dispatch(programDirectory, words, out, err);
     } catch (const UsageError& e) {
         err << "dorvanta-cli: " << e.what() << "\n";
         return kExitUsage;

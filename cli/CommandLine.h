@@ -4,6 +4,8 @@
 
 #include "Extended.h"
 
+#include <filesystem>
+
 #include <map>
 #include <optional>
 #include <ostream>
@@ -19,6 +21,10 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1; // the system's text on stderr
 inline constexpr int kExitUsage = 2;   // a one-line message on stderr
 
+// The catalogue file of the run: given before the command, or else
+// pnumbers.dat beside the program. Every command's arguments carry it.
+inline constexpr std::string_view kCatalogueOption = "--catalogue";
+
 // A command line that does not say what to do.
 class UsageError : public std::runtime_error {
 public:
@@ -31,6 +37,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// An option, or with an empty Name the command's one operand (a word that
+// does not start with "-"), read with Arguments::Value("").
 struct OptionSpec {
     std::string_view Name;        // "--rs"
     std::string_view Placeholder; // "R"; empty for a flag without a value
@@ -62,8 +70,10 @@ private:
                                      std::span<const OptionSpec> options);
 
 // Runs the command that `words` (the arguments after the program name) name
-// and returns the exit status.
-[[nodiscard]] int RunCommandLine(std::span<const std::string_view> words, std::ostream& out,
+// and returns the exit status. `programDirectory` holds the default catalogue
+// file.
+[[nodiscard]] int RunCommandLine(const std::filesystem::path& programDirectory,
+                                 std::span<const std::string_view> words, std::ostream& out,
                                  std::ostream& err);
 
 } // namespace dorvanta::cli

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "CatalogueCommands.h"
 #include "ListsCommand.h"
 #include "SearchCommand.h"
 
@@ -20,7 +21,8 @@ std::span<const OptionSpec> GlobalOptions() noexcept {
 }
 
 std::span<const Command> AllCommands() noexcept {
-    static const std::array<Command, 2> commands = {SearchCommand(), ListsCommand()};
+    static const std::array<Command, 4> commands = {SearchCommand(), ListsCommand(), InfoCommand(),
+                                                    ExportCatalogueCommand()};
     return commands;
 }
 

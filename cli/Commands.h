@@ -13,7 +13,7 @@ struct Command {
     std::string_view Synopsis; // the usage line after "dorvanta-cli "
     std::string_view Summary;
     std::span<const OptionSpec> Options;
-    int (*Run)(const Arguments& args, std::ostream& out);
+    int (*Run)(const Arguments& args, std::ostream& out, std::ostream& err);
 };
 
 // Options that every command accepts, such as --help.

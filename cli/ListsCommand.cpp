@@ -17,12 +17,12 @@ constexpr auto kOptions = std::to_array<OptionSpec>({
     {"--format", "FMT", "text (default) or json"},
 });
 
-int Run(const Arguments& args, std::ostream& out) {
+int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
     const TTypVyrobku series = SeriesOption(args);
     const std::string caseSize = args.ValueOr("--case", kAll);
     const std::string capacitance = args.ValueOr("--capacitance", kAll);
     const OutputFormat format = FormatOption(args, {OutputFormat::Text, OutputFormat::Json});
-    const CatalogueChoice catalogue = ChooseCatalogue(args);
+    const CatalogueChoice catalogue = ChooseCatalogue(args, err);
     ValueLists lists;
     FillCaseSizeList(catalogue.Entries, series, lists.CaseSizes);
     FillCapacitanceList(catalogue.Entries, series, caseSize, lists.Capacitances);

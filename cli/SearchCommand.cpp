@@ -83,12 +83,12 @@ TVstupniUdaje ApplicationData(const Arguments& args) {
     return data;
 }
 
-int Run(const Arguments& args, std::ostream& out) {
+int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
     const TVstupniUdaje data = ApplicationData(args);
     const OutputFormat format =
         FormatOption(args, {OutputFormat::Text, OutputFormat::Csv, OutputFormat::Json});
     const bool closestMatch = args.Has("--closest-match");
-    const CatalogueChoice catalogue = ChooseCatalogue(args);
+    const CatalogueChoice catalogue = ChooseCatalogue(args, err);
     TResultList parts;
     TRejectReasons reasons;
     // As in the window: no search unless the supply and the voltage are positive.
