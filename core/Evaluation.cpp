@@ -142,7 +142,11 @@ template <typename... Values> bool AllFinite(Values... values) noexcept {
 }
 
 bool AllFinite(const TTemperatureValues& values) noexcept {
-    return std::all_of(values.begin(), values.end(), Finite);
+    bool finite = true;
+    for (const Real x : values) {
+        finite &= Finite(x); // no early exit: this runs for every entry
+    }
+    return finite;
 }
 
 bool AllFinite(const TPocitaneInfo& p) noexcept {

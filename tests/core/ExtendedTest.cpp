@@ -57,6 +57,23 @@ TEST(ExtendedCodec, RoundTripsAwkwardValuesBitExactly) {
     }
 }
 
+// Encodings whose integer bit disagrees with the exponent are not what an
+// x87 unit stores; they decode to their arithmetic value all the same.
+TEST(ExtendedCodec, NonCanonicalEncodingsDecodeToTheirValue) {
+    const KnownEncoding cases[] = {
+        // unnormal: exponent of 1, integer bit clear, fraction 0.5
+        {0.5L, {0, 0, 0, 0, 0, 0, 0, 0x40, 0xFF, 0x3F}},
+        {-0.75L, {0, 0, 0, 0, 0, 0, 0, 0x60, 0xFF, 0xBF}},
+        // pseudo-denormal: exponent field 0 with the integer bit set
+        {std::numeric_limits<Real>::min(), {0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0x00}},
+        // unnormal zero
+        {0.0L, {0, 0, 0, 0, 0, 0, 0, 0x00, 0xFF, 0x3F}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DecodeExtended(c.bytes.data()), c.value) << static_cast<double>(c.value);
+    }
+}
+
 TEST(ExtendedCodec, SixPointThreeIsTheNearestExtended) {
     // The significand of 6.3 rounded to 64 bits is C999 9999 9999 999A.
     const Bytes expected = {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0xC9, 0x01, 0x40};
