@@ -8,10 +8,11 @@ namespace dorvanta {
 namespace {
 
 // The drawing is laid out on this grid and scaled to the widget.
-constexpr qreal kDesignWidth = 236;
+constexpr qreal kDesignWidth = 244;
 constexpr qreal kDesignHeight = 108;
 constexpr qreal kTop = 24;    // the supply's positive rail
 constexpr qreal kBottom = 78; // the return rail
+constexpr qreal kSupply = 40; // the battery's axis
 const QColor kWire(40, 44, 52);
 const QColor kName(200, 24, 24);
 
@@ -30,7 +31,7 @@ void DrawName(QPainter& painter, const QPointF& centre, const QString& name) {
 }
 
 void DrawSupply(QPainter& painter) {
-    const QRectF box(6, 8, 52, 82);
+    const QRectF box(14, 8, 52, 82);
     QLinearGradient shade(box.topLeft(), box.bottomRight());
     shade.setColorAt(0, QColor(226, 232, 242));
     shade.setColorAt(1, QColor(176, 188, 210));
@@ -41,7 +42,7 @@ void DrawSupply(QPainter& painter) {
     painter.restore();
 
     // The battery: long plate positive, short plate negative.
-    const qreal x = 32;
+    const qreal x = kSupply;
     painter.drawLine(QPointF(x, kTop), QPointF(x, 44));
     painter.drawLine(QPointF(x, 52), QPointF(x, kBottom));
     painter.drawLine(QPointF(x - 13, 44), QPointF(x + 13, 44));
@@ -101,7 +102,7 @@ QSize TCircuitSchematic::sizeHint() const {
 }
 
 QRect TCircuitSchematic::SupplyCaptionRect() const {
-    return {0, 91, 72, 16};
+    return {0, 91, 80, 16};
 }
 
 void TCircuitSchematic::paintEvent(QPaintEvent* /*event*/) {
@@ -113,19 +114,19 @@ void TCircuitSchematic::paintEvent(QPaintEvent* /*event*/) {
     painter.setFont(type);
     painter.setPen(QPen(kWire, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 
-    constexpr qreal kRs = 72;
-    constexpr qreal kRl = 112;
-    constexpr qreal kNode = 184;
-    constexpr qreal kLoad = 222;
+    constexpr qreal kRs = 80;
+    constexpr qreal kRl = 120;
+    constexpr qreal kNode = 192;
+    constexpr qreal kLoad = 230;
     DrawSupply(painter);
-    painter.drawLine(QPointF(32, kTop), QPointF(kLoad, kTop));
-    painter.drawLine(QPointF(32, kBottom), QPointF(kLoad, kBottom));
+    painter.drawLine(QPointF(kSupply, kTop), QPointF(kLoad, kTop));
+    painter.drawLine(QPointF(kSupply, kBottom), QPointF(kLoad, kBottom));
     DrawResistorAcross(painter, kRs, kTop);
     DrawResistorAcross(painter, kRl, kTop);
     DrawCurrentArrow(painter, kRl + 26, kNode);
     DrawCapacitor(painter, kNode);
     DrawLoad(painter, kLoad);
-    DrawGround(painter, 150);
+    DrawGround(painter, 158);
     painter.setBrush(kWire);
     painter.drawEllipse(QPointF(kNode, kTop), 2.6, 2.6);
 

@@ -3,6 +3,7 @@
 #include "LocaleTexts.h"
 
 #include <QComboBox>
+#include <QPalette>
 
 namespace dorvanta {
 
@@ -38,6 +39,32 @@ bool KeepSelection(QComboBox& list, const QString& previousText) {
     const int previous = list.findText(previousText, Qt::MatchFixedString);
     list.setCurrentIndex(previous >= 0 ? previous : 0);
     return true;
+}
+
+bool RefillList(QComboBox& list, const std::function<void(TValueList&)>& fill) {
+    const QString previousText = ListText(list);
+    TValueList values;
+    fill(values);
+    SetListItems(list, values);
+    return KeepSelection(list, previousText);
+}
+
+QStringList ListItems(const QComboBox& list) {
+    QStringList items;
+    items.reserve(list.count());
+    for (int i = 0; i < list.count(); ++i) {
+        items.append(list.itemText(i));
+    }
+    return items;
+}
+
+void SetListInUse(QComboBox& list, bool inUse) {
+    list.setEnabled(inUse);
+    QPalette colours = list.parentWidget()->palette();
+    if (!inUse) {
+        colours.setColor(QPalette::Base, colours.color(QPalette::Button));
+    }
+    list.setPalette(colours);
 }
 
 void SelectText(QComboBox& list, const QString& text) {

@@ -1,11 +1,10 @@
 #include "LocaleTexts.h"
 
+#include "DayNumber.h"
 #include "NumberText.h"
 
 #include <QDate>
 #include <QLocale>
-
-#include <cmath>
 
 namespace dorvanta {
 
@@ -17,13 +16,11 @@ TLocaleTexts CurrentLocaleTexts() {
     TLocaleTexts texts;
     texts.DecimalSeparator = LocaleDecimalSeparator();
     texts.ShortDate = [locale = QLocale()](Real dayNumber) {
-        // A header's date field may hold any bytes: beyond some 27000 years
-        // either way (or not a number) there is no date to show.
-        constexpr Real kDayLimit = 1e7L;
-        if (!(std::fabs(dayNumber) < kDayLimit)) {
-            return std::string();
+        const auto date = CivilDateOf(dayNumber);
+        if (!date) {
+            return IsoDateText(dayNumber);
         }
-        const QDate day = QDate(1899, 12, 30).addDays(static_cast<qint64>(std::floor(dayNumber)));
+        const QDate day(date->Year, static_cast<int>(date->Month), static_cast<int>(date->Day));
         return ToStdString(locale.toString(day, QLocale::ShortFormat));
     };
     return texts;

@@ -128,10 +128,10 @@ void TDorvantaPicture::paintEvent(QPaintEvent* /*event*/) {
     const QColor orange(214, 102, 32);
     const QColor black(38, 38, 44);
     const TChip chips[] = {
-        {{0.55 * w, 0.16 * h}, 0.5 * w, -18, amber, tan},
-        {{0.32 * w, 0.42 * h}, 0.38 * w, 24, orange, black},
-        {{0.62 * w, 0.62 * h}, 0.6 * w, -8, amber, tan},
-        {{0.3 * w, 0.86 * h}, 0.32 * w, 40, black.lighter(140), QColor(200, 200, 205)},
+        {{0.56 * w, 0.15 * h}, 0.42 * w, -18, amber, tan},
+        {{0.34 * w, 0.4 * h}, 0.34 * w, 24, orange, black},
+        {{0.58 * w, 0.62 * h}, 0.5 * w, -8, amber, tan},
+        {{0.32 * w, 0.86 * h}, 0.3 * w, 40, black.lighter(140), QColor(200, 200, 205)},
     };
     for (const auto& chip : chips) {
         PaintChip(painter, chip);
@@ -150,9 +150,10 @@ TNoticeStrip::TNoticeStrip(QWidget* parent) : QWidget(parent) {
         Text = QString::fromUtf8(source.readAll()).trimmed();
     }
     QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.8);
+    small.setPointSizeF(7);
     small.setItalic(true);
     setFont(small);
+    setFixedHeight(sizeHint().height());
     setAccessibleName(Text);
 }
 

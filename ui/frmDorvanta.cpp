@@ -2,12 +2,15 @@
 
 #include "ApplicationTitle.h"
 #include "Catalogue.h"
+#include "CatalogueFile.h"
+#include "LocaleTexts.h"
 #include "Pictures.h"
 #include "frmOAplikaci.h"
 
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QActionGroup>
+#include <QDir>
 #include <QFrame>
 #include <QMessageBox>
 #include <QPushButton>
@@ -65,6 +68,12 @@ TformDorvanta::TformDorvanta(const QString& catalogueDirectory, QWidget* parent)
     setWindowTitle(ApplicationTitle());
     setFixedSize(kClientWidth, kClientHeight);
     setSizeGripEnabled(false);
+    // The fixed frame is laid out for a face of Arial's widths.
+    QFont face = font();
+    face.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    face.setPointSizeF(9);
+    setFont(face);
 
     CreateActions();
     CreateFrame();
@@ -99,7 +108,7 @@ void TformDorvanta::CreateActions() {
 }
 
 void TformDorvanta::CreateFrame() {
-    constexpr int kPictureWidth = 132;
+    constexpr int kPictureWidth = 124;
     constexpr int kPagesTop = kMargin;
     constexpr int kPagesHeight = 326;
 
@@ -160,7 +169,34 @@ void TformDorvanta::FormCreate(const QString& catalogueDirectory) {
     StartMessage.clear();
     TemperatureIndex = 1;
     ResultList = std::make_unique<TResultList>();
-    Q_UNUSED(catalogueDirectory);
+    if (LoadCatalogue(catalogueDirectory)) {
+        InitCriteriaLists();
+    }
+}
+
+bool TformDorvanta::LoadCatalogue(const QString& catalogueDirectory) {
+    const TCatalogueLoad load = dorvanta::LoadCatalogue(QDir(catalogueDirectory).filesystemPath(),
+                                                        CurrentLocaleTexts(), PartNumbers);
+    setWindowTitle(windowTitle() + ToQString(load.CaptionNote));
+    StartMessage = ToQString(load.StartMessage);
+    switch (load.Result) {
+    case TCatalogueLoad::Outcome::External:
+    case TCatalogueLoad::Outcome::Internal:
+        return true;
+    case TCatalogueLoad::Outcome::OutOfMemory:
+        ShowError(ToQString(load.ErrorText));
+        return true;
+    case TCatalogueLoad::Outcome::IoFailure:
+        // The window opens without criteria lists, so Next stays disabled.
+        ShowError(ToQString(load.ErrorText));
+        return false;
+    }
+    return false;
+}
+
+void TformDorvanta::ShowError(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok, this);
+    box.exec();
 }
 
 void TformDorvanta::showEvent(QShowEvent* event) {
@@ -187,7 +223,7 @@ void TformDorvanta::FormDestroy() {
 
 void TformDorvanta::ClearResults() {
     if (ResultList) {
-        ResultList->clear();
+        ResultList->Clear();
     }
 }
 

@@ -3,14 +3,13 @@
 #pragma once
 
 #include "ApplicationData.h"
+#include "ResultList.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
-#include <string>
-#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -27,10 +26,6 @@ class QWidget;
 
 namespace dorvanta {
 
-// The candidate lines of the last search.
-// TODO(search): replaced by the search's own list type with its TPartNoInfo.
-using TResultList = std::vector<std::string>;
-
 class TformDorvanta : public QDialog {
     Q_OBJECT
 
@@ -40,14 +35,15 @@ public:
     explicit TformDorvanta(const QString& catalogueDirectory, QWidget* parent = nullptr);
     ~TformDorvanta() override;
 
-    // Fills `data` from the input page; valid only while Next is enabled.
-    void ReadInputData(TVstupniUdaje& data) const;
+    // Fills `input` from the input page. False, with `input` partly filled,
+    // when a text is not a number, which cannot happen while Next is enabled.
+    [[nodiscard]] bool ReadInputData(TVstupniUdaje& input) const;
 
     // State of the wizard.
     bool ClosestMatch = false;
     QString StartMessage;
     std::uint8_t TemperatureIndex = 1;
-    std::unique_ptr<TResultList> ResultList;
+    std::unique_ptr<TResultList> ResultList; // owns the candidates of the last search
 
     // Empties ResultList and frees the candidates it carries.
     void ClearResults();
@@ -69,7 +65,10 @@ private:
     void FormCreate(const QString& catalogueDirectory);
     void FormShow();
     void FormDestroy();
-    void LoadCatalogue(const QString& catalogueDirectory);
+    // False when the catalogue file could not be read: the criteria lists
+    // then stay empty.
+    bool LoadCatalogue(const QString& catalogueDirectory);
+    void ShowError(const QString& text);
 
     void CreateFrame();
     void CreateActions();
@@ -93,6 +92,7 @@ private:
     // The input page.
     void InitCriteriaLists();
     [[nodiscard]] bool CriterionComplete() const;
+    [[nodiscard]] TTypVyrobku SelectedSeries() const;
     [[nodiscard]] bool CircuitTextsAreNumbers() const;
     void comboboxOperatorChange();
     void comboboxPNtypeChange();

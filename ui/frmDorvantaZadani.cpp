@@ -22,8 +22,6 @@
 namespace dorvanta {
 namespace {
 
-const QString kOperatorBetween = QStringLiteral("<>");
-
 // The capacitances of the capacitance criterion, in µF, written with ".".
 const QStringList kCapacitanceItems = {
     QStringLiteral("0.1"),  QStringLiteral("0.15"), QStringLiteral("0.22"), QStringLiteral("0.33"),
@@ -95,17 +93,10 @@ QToolButton* CreateDocumentButton(QWidget* parent, const char* name, const QStri
     button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     button->setAutoRaise(true);
     button->setFixedSize(89, 53);
+    QFont small = button->font();
+    small.setPointSizeF(8);
+    button->setFont(small);
     return button;
-}
-
-// The second capacitance list takes the grey of buttons while it is not in use.
-void SetInUse(QComboBox& list, bool inUse) {
-    list.setEnabled(inUse);
-    QPalette colours = list.parentWidget()->palette();
-    if (!inUse) {
-        colours.setColor(QPalette::Base, colours.color(QPalette::Button));
-    }
-    list.setPalette(colours);
 }
 
 } // namespace
@@ -125,11 +116,18 @@ void TformDorvanta::CreateZadaniPage(QWidget* page) {
         QStringLiteral("the application circuit parameters including the appropriate derating."));
     QFont title(QStringLiteral("Liberation Serif"));
     title.setStyleHint(QFont::Serif);
-    title.setPointSize(20);
+    title.setPointSize(19);
     title.setBold(true);
     title.setItalic(true);
     labelTitle->setFont(title);
     labelTitle->setStyleSheet(QStringLiteral("color: #0c2442;"));
+    // On a wide face the introduction wraps instead of being cut off.
+    QFont introduction = labelUvod1->font();
+    introduction.setPointSizeF(8.5);
+    for (QLabel* label : {labelUvod1, labelUvod2}) {
+        label->setFont(introduction);
+        label->setWordWrap(true);
+    }
     pageLayout->addWidget(labelTitle);
     pageLayout->addWidget(labelUvod1);
     pageLayout->addWidget(labelUvod2);
@@ -252,13 +250,13 @@ QWidget* TformDorvanta::CreateCapacitancePage() {
         CreateLabel(page, "labelCapacitanceRange", QStringLiteral("Capacitance range:"));
     comboboxOperator = CreateList(page, "comboboxOperator", labelRange, 48);
     comboboxOperator->addItems(
-        {QStringLiteral(">"), QStringLiteral("="), QStringLiteral("<"), kOperatorBetween});
+        {QStringLiteral(">"), QStringLiteral("="), QStringLiteral("<"), QString(kOperatorBetween)});
     comboboxCapacitance1 = CreateList(page, "comboboxCapacitance1", nullptr, 68);
     comboboxCapacitance1->setAccessibleName(QStringLiteral("Capacitance"));
     comboboxCapacitance2 = CreateList(page, "comboboxCapacitance2", nullptr, 68);
     comboboxCapacitance2->setAccessibleName(QStringLiteral("Second capacitance"));
     SetListItems(*comboboxCapacitance1, kCapacitanceItems);
-    SetInUse(*comboboxCapacitance2, false);
+    SetListInUse(*comboboxCapacitance2, false);
     auto* unit = CreateLabel(page, "labelCapacitanceJednotka", QStringLiteral("[uF]"));
     auto* labelCase = CreateLabel(page, "labelCaseSize", QStringLiteral("Case Size:"));
     comboboxCaseSize = CreateList(page, "comboboxCaseSize", labelCase, 68);
@@ -291,20 +289,32 @@ QWidget* TformDorvanta::CreatePartNumberPage() {
     auto* labelCapacitance =
         CreateLabel(page, "labelPNcapacitance", QStringLiteral("Capacitance:"));
     auto* labelVoltage = CreateLabel(page, "labelPNvoltage", QStringLiteral("Voltage:"));
-    comboboxPNtype = CreateList(page, "comboboxPNtype", labelType, 76);
+    // Series names are long: their list takes the whole first row.
+    comboboxPNtype = CreateList(page, "comboboxPNtype", labelType, 262);
     comboboxPNtype->setMaxVisibleItems(9);
-    comboboxPNCaseSize = CreateList(page, "comboboxPNCaseSize", labelCase, 68);
-    comboboxPNcapacitance = CreateList(page, "comboboxPNcapacitance", labelCapacitance, 76);
-    comboboxPNvoltage = CreateList(page, "comboboxPNvoltage", labelVoltage, 68);
+    comboboxPNCaseSize = CreateList(page, "comboboxPNCaseSize", labelCase, 56);
+    comboboxPNcapacitance = CreateList(page, "comboboxPNcapacitance", labelCapacitance, 72);
+    comboboxPNvoltage = CreateList(page, "comboboxPNvoltage", labelVoltage, 60);
+    auto* details = new QHBoxLayout();
+    details->setSpacing(6);
+    details->addWidget(comboboxPNCaseSize);
+    details->addSpacing(6);
+    details->addWidget(labelCapacitance);
+    details->addWidget(comboboxPNcapacitance);
+    details->addSpacing(6);
+    details->addWidget(labelVoltage);
+    details->addWidget(comboboxPNvoltage);
+    details->addStretch(1);
     grid->addWidget(labelType, 0, 0);
-    grid->addWidget(comboboxPNtype, 0, 1);
-    grid->addWidget(labelCase, 0, 2);
-    grid->addWidget(comboboxPNCaseSize, 0, 3);
-    grid->addWidget(labelCapacitance, 1, 0);
-    grid->addWidget(comboboxPNcapacitance, 1, 1);
-    grid->addWidget(labelVoltage, 1, 2);
-    grid->addWidget(comboboxPNvoltage, 1, 3);
-    grid->setColumnStretch(4, 1);
+    grid->addWidget(comboboxPNtype, 0, 1, Qt::AlignLeft);
+    grid->addWidget(labelCase, 1, 0);
+    grid->addLayout(details, 1, 1);
+    // Only the user's choices start the cascade; the program's do not.
+    connect(comboboxPNtype, &QComboBox::activated, this, &TformDorvanta::comboboxPNtypeChange);
+    connect(comboboxPNCaseSize, &QComboBox::activated, this,
+            &TformDorvanta::comboboxPNCaseSizeChange);
+    connect(comboboxPNcapacitance, &QComboBox::activated, this,
+            &TformDorvanta::comboboxPNcapacitanceChange);
     return page;
 }
 
@@ -358,64 +368,6 @@ void TformDorvanta::SetTabOrder() {
         setTabOrder(order[i - 1], order[i]);
     }
     editRs->setFocus();
-}
-
-void TformDorvanta::radiobuttonByCapacitanceClick() {
-    notebookParametry->setCurrentIndex(0);
-}
-
-void TformDorvanta::radiobuttonByPartNumberClick() {
-    notebookParametry->setCurrentIndex(1);
-}
-
-void TformDorvanta::comboboxOperatorChange() {
-    if (comboboxOperator->currentText() == kOperatorBetween) {
-        SetInUse(*comboboxCapacitance2, true);
-    } else {
-        comboboxCapacitance2->setCurrentIndex(-1);
-        SetInUse(*comboboxCapacitance2, false);
-    }
-}
-
-void TformDorvanta::actionNextUpdate() {
-    const bool inputPageShown = notebookDorvanta->currentIndex() < notebookDorvanta->count() - 1;
-    const bool filledIn = !editRs->text().isEmpty() && !editRl->text().isEmpty() &&
-                          !editImax->text().isEmpty() && !editVa->text().isEmpty();
-    actionNext->setEnabled(inputPageShown && filledIn && CriterionComplete() &&
-                           CircuitTextsAreNumbers());
-}
-
-bool TformDorvanta::CriterionComplete() const {
-    if (radiobuttonByCapacitance->isChecked()) {
-        if (comboboxOperator->currentIndex() < 0 || comboboxCapacitance1->currentIndex() < 0) {
-            return false;
-        }
-        if (comboboxOperator->currentText() == kOperatorBetween) {
-            if (comboboxCapacitance2->currentIndex() < 0) {
-                return false;
-            }
-            const auto first = ParseNumber(comboboxCapacitance1->currentText());
-            const auto second = ParseNumber(comboboxCapacitance2->currentText());
-            if (!first || !second || !(*first < *second)) {
-                return false;
-            }
-        }
-        return comboboxCaseSize->currentIndex() >= 0;
-    }
-    if (radiobuttonByPartNumber->isChecked()) {
-        return comboboxPNtype->currentIndex() >= 0 && comboboxPNCaseSize->currentIndex() >= 0 &&
-               comboboxPNcapacitance->currentIndex() >= 0 && comboboxPNvoltage->currentIndex() >= 0;
-    }
-    return false;
-}
-
-bool TformDorvanta::CircuitTextsAreNumbers() const {
-    for (const QLineEdit* field : {editRs, editRl, editImax, editVa}) {
-        if (!ParseNumber(field->text())) {
-            return false;
-        }
-    }
-    return true;
 }
 
 // The document buttons open the reference documents.

@@ -9,11 +9,22 @@
 
 #include <QAction>
 #include <QEventLoop>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <memory>
+#include <ostream>
+
+// Failure messages show texts, not the bytes of their characters.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& texts, std::ostream* out) {
+    *out << '{' << texts.join(QStringLiteral(", ")).toStdString() << '}';
+}
 
 namespace dorvanta {
 
@@ -31,8 +42,11 @@ protected:
     void Open() {
         Form = std::make_unique<TformDorvanta>(Directory.path());
         Form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Form.get()));
+        // Accelerators need the active window; a start message may hold the
+        // activation for itself, so it is not insisted on.
         Form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        (void)QTest::qWaitForWindowActive(Form.get(), 1000);
         Idle();
     }
 
