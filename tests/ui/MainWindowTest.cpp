@@ -1,6 +1,8 @@
 // The main window's frame, its five actions and the wizard's two pages.
 #include "WindowFixture.h"
 
+#include "Catalogue.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -104,6 +106,16 @@ TEST_P(EscapeCloses, TheWindowFromEitherPage) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, EscapeCloses, testing::Values(0, 1));
+
+TEST_F(MainWindow, HoldsTheCatalogueAndTheCandidatesUntilItGoes) {
+    EXPECT_EQ(PartNumbers.size(), kBuiltInCatalogueSize);
+    Form->ResultList->Add("KRBA105*035# 35", std::make_unique<TPartNoInfo>());
+    Form->ClearResults();
+    EXPECT_TRUE(Form->ResultList->empty());
+    Form->ResultList->Add("KRBA105*035# 35", std::make_unique<TPartNoInfo>());
+    Form.reset();
+    EXPECT_TRUE(PartNumbers.empty());
+}
 
 TEST_F(MainWindow, ClosingTheWindowGoesThroughCancel) {
     QSignalSpy cancelled(Find<QAction>("actionCancel"), &QAction::triggered);
