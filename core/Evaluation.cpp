@@ -132,6 +132,24 @@ const SeriesRules& Rules(TTypVyrobku series) noexcept {
     return kRules[series < kSeriesCount ? series : tvAll];
 }
 
+// The values of a temperature family come from one base value times fixed
+// factors. The search checks only the largest member of each family (and the
+// smallest failure rate, whose MTBF is the largest), so the factors must keep
+// these orders.
+constexpr bool FactorsKeepTheirOrder() noexcept {
+    for (const SeriesRules& r : kRules) {
+        const bool irms = r.irmsTopFactor > 0 && r.irmsTopFactor <= 1; // Irms[25] largest
+        const bool rate = r.failureRateTop >= 1;                       // FailureRate[top] largest
+        const bool dcl = r.dclTop >= 7;                                // DCL[top] largest
+        const bool series = r.failureRateFactor > 0;
+        if (!irms || !rate || !dcl || !series) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(FactorsKeepTheirOrder());
+
 // Finite means neither infinite nor NaN; NaN fails every comparison.
 bool Finite(Real x) noexcept {
     return std::fabs(x) <= std::numeric_limits<Real>::max();
@@ -139,19 +157,6 @@ bool Finite(Real x) noexcept {
 
 template <typename... Values> bool AllFinite(Values... values) noexcept {
     return (Finite(values) && ...);
-}
-
-bool AllFinite(const TTemperatureValues& values) noexcept {
-    bool finite = true;
-    for (const Real x : values) {
-        finite &= Finite(x); // no early exit: this runs for every entry
-    }
-    return finite;
-}
-
-bool AllFinite(const TPocitaneInfo& p) noexcept {
-    return AllFinite(p.Irms) && AllFinite(p.Vrms) && AllFinite(p.FailureRate) && AllFinite(p.FIT) &&
-           AllFinite(p.MTBF) && AllFinite(p.DCL) && AllFinite(p.Derating, p.TestSurge, p.AppSurge);
 }
 
 // The temperatures that the evaluation writes; 4 and 6 stay 0.
@@ -183,70 +188,70 @@ Real RippleArgument(Real power, Real esr) noexcept {
     return power / esr / 0.001L;
 }
 
-// Ripple current and voltage. A negative ESR makes the root invalid.
-bool ComputeRipple(const SeriesRules& rules, char caseLetter, Real esr, TPocitaneInfo& p) noexcept {
-    const Real argument = RippleArgument(PowerOf(rules, caseLetter), esr);
-    if (argument < 0) {
-        return false;
-    }
-    const Real x = std::sqrt(argument) * 1000;
-    p.Irms[kTemperature25] = x;
-    p.Irms[kTemperature55] = p.Irms[kTemperature25];
-    p.Irms[kTemperature40] = x * 0.975L;
-    p.Irms[kTemperature85] = x * 0.9L;
-    p.Irms[kTemperatureTop] = p.Irms[kTemperature25] * rules.irmsTopFactor;
-    for (const int t : kEvaluatedTemperatures) {
-        p.Vrms[t] = p.Irms[t] * esr * 0.001L; // mA × ohm = mV
-    }
-    return true;
-}
-
 // The circuit-resistance factor k of the reliability model.
 Real ResistanceFactor(Real u) noexcept {
     u = std::max(std::min(u, 3.0L), 0.1L);
     return 0.0476L * u * u * u * u - 0.4127L * u * u * u + 1.3273L * u * u - 1.9158L * u + 1.1625L;
 }
 
-// Failure rate, FIT and MTBF. A failure rate of 0 (an exponential that
+// The ripple current at 25 °C. A negative ESR makes the root invalid.
+bool ComputeRipple(const SeriesRules& rules, char caseLetter, Real esr,
+                   TEvaluationBase& b) noexcept {
+    const Real argument = RippleArgument(PowerOf(rules, caseLetter), esr);
+    if (argument < 0) {
+        return false;
+    }
+    b.Ripple = std::sqrt(argument) * 1000;
+    // Vrms[25] is the largest ripple voltage.
+    return AllFinite(b.Ripple, b.Ripple * esr * 0.001L);
+}
+
+Real FailureRateAt(int t, Real f, const SeriesRules& rules) noexcept {
+    switch (t) {
+    case kTemperature55:
+        return f * 0.02L;
+    case kTemperature25:
+        return f * 0.06L;
+    case kTemperature40:
+        return f * 0.1L;
+    case kTemperature85:
+        return f;
+    default:
+        return f * rules.failureRateTop;
+    }
+}
+
+Real MtbfOf(Real failureRate) noexcept {
+    return 100000 / failureRate / 24 / 365;
+}
+
+// The failure rate at 85 °C. A failure rate of 0 (an exponential that
 // underflowed, say) would divide by zero in the MTBF.
-bool ComputeReliability(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
-                        TPocitaneInfo& p) noexcept {
+bool ComputeFailureRate(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
+                        TEvaluationBase& b) noexcept {
     const Real u = (esr / 1000 + data.Resistance) / data.Va; // ohm per volt
     if (!Finite(u)) {
         return false; // an overflow that the clamp would hide
     }
     Real f = std::exp(9.7292L * data.Va / vr) * 0.00006L * ResistanceFactor(u);
     f = rules.highCvFactor ? f * 0.2L * 154 : f * rules.failureRateFactor;
-    p.FailureRate[kTemperature85] = f;
-    p.FailureRate[kTemperature55] = f * 0.02L;
-    p.FailureRate[kTemperature25] = f * 0.06L;
-    p.FailureRate[kTemperature40] = f * 0.1L;
-    p.FailureRate[kTemperatureTop] = f * rules.failureRateTop;
-    for (const int t : kEvaluatedTemperatures) {
-        if (p.FailureRate[t] == 0) {
-            return false;
-        }
-        p.FIT[t] = p.FailureRate[t] * 10000;
-        p.MTBF[t] = 100000 / p.FailureRate[t] / 24 / 365;
-    }
-    return true;
+    b.FailureRate = f;
+    // The extremes: the top rate and its FIT are the largest, the -55 °C rate
+    // the smallest (no other rate is 0 when it is not) with the largest MTBF.
+    const Real top = FailureRateAt(kTemperatureTop, f, rules);
+    const Real lowest = FailureRateAt(kTemperature55, f, rules);
+    return lowest != 0 && AllFinite(top, top * 10000, MtbfOf(lowest));
 }
 
-// Typical leakage at the application voltage and the voltage derating.
+// Typical leakage at 25 °C at the application voltage.
 bool ComputeLeakage(const SeriesRules& rules, Real va, Real vr, Real dclMax,
-                    TPocitaneInfo& p) noexcept {
+                    TEvaluationBase& b) noexcept {
     const Real raw = (va / vr * 1.125L - 0.125L) * dclMax;
     if (!Finite(raw)) {
         return false; // an overflow or invalid operation that the max would hide
     }
-    const Real d = raw > 0 ? raw : 0;
-    p.DCL[kTemperature25] = d;
-    p.DCL[kTemperature55] = d / 10;
-    p.DCL[kTemperature40] = d * 1.7L;
-    p.DCL[kTemperature85] = d * 7;
-    p.DCL[kTemperatureTop] = d * rules.dclTop;
-    p.Derating = (1 - va / vr) * 100;
-    return true;
+    b.Leakage = raw > 0 ? raw : 0;
+    return Finite(b.Leakage * rules.dclTop); // DCL[top] is the largest
 }
 
 // The maker's test surge and the application's surge current.
@@ -271,7 +276,30 @@ bool ComputeSurge(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, 
         return false; // an overflow that the limit would hide
     }
     p.AppSurge = drive < data.Imax ? drive : data.Imax;
-    return true;
+    return AllFinite(p.TestSurge, p.AppSurge);
+}
+
+// Writes the arrays from the base values; every value is finite since the
+// largest member of each family was.
+void FillArrays(const SeriesRules& rules, const TEvaluationBase& b, Real esr, TPocitaneInfo& p) {
+    const Real x = b.Ripple;
+    p.Irms[kTemperature25] = x;
+    p.Irms[kTemperature55] = p.Irms[kTemperature25];
+    p.Irms[kTemperature40] = x * 0.975L;
+    p.Irms[kTemperature85] = x * 0.9L;
+    p.Irms[kTemperatureTop] = p.Irms[kTemperature25] * rules.irmsTopFactor;
+    for (const int t : kEvaluatedTemperatures) {
+        p.Vrms[t] = p.Irms[t] * esr * 0.001L; // mA × ohm = mV
+        p.FailureRate[t] = FailureRateAt(t, b.FailureRate, rules);
+        p.FIT[t] = p.FailureRate[t] * 10000;
+        p.MTBF[t] = MtbfOf(p.FailureRate[t]);
+    }
+    const Real d = b.Leakage;
+    p.DCL[kTemperature25] = d;
+    p.DCL[kTemperature55] = d / 10;
+    p.DCL[kTemperature40] = d * 1.7L;
+    p.DCL[kTemperature85] = d * 7;
+    p.DCL[kTemperatureTop] = d * rules.dclTop;
 }
 
 } // namespace
@@ -288,29 +316,54 @@ int TopTemperature(TTypVyrobku series) noexcept {
     return Rules(series).topTemperature;
 }
 
-bool EvaluatePart(const TPartNoRecord& entry, TPartNoInfo& candidate, const TVstupniUdaje& data) {
+bool TPartEvaluation::Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& data) {
     if (entry.CaseSize.empty()) {
         return false;
     }
-    const SeriesRules& rules = Rules(SeriesOf(entry.PartNumber.view()));
-    CopyCatalogueValues(entry, rules, candidate);
-    const Real vr = candidate.RatedVoltage;
-    const Real esr = candidate.ESRmax;
+    series_ = SeriesOf(entry.PartNumber.view());
+    const SeriesRules& rules = Rules(series_);
+    CopyCatalogueValues(entry, rules, candidate_);
+    const Real vr = candidate_.RatedVoltage;
+    const Real esr = candidate_.ESRmax;
     // Non-finite values pass through arithmetic without a fault; refuse them
     // so that no infinity or NaN reaches a candidate.
-    if (!AllFinite(candidate.Capacitance, vr, candidate.DCLmax, candidate.DF, esr, data.Resistance,
-                   data.Imax, data.Va)) {
+    if (!AllFinite(candidate_.Capacitance, vr, candidate_.DCLmax, candidate_.DF, esr,
+                   data.Resistance, data.Imax, data.Va)) {
         return false;
     }
     // The divisors of the model: a zero is a division by zero (or 0 / 0).
     if (esr == 0 || vr == 0 || data.Va == 0) {
         return false;
     }
-    TPocitaneInfo& p = candidate.Pocitane;
-    return ComputeRipple(rules, entry.CaseSize.view().front(), esr, p) &&
-           ComputeReliability(rules, data, vr, esr, p) &&
-           ComputeLeakage(rules, data.Va, vr, candidate.DCLmax, p) &&
-           ComputeSurge(rules, data, vr, esr, p) && AllFinite(p);
+    TPocitaneInfo& p = candidate_.Pocitane;
+    p.Derating = (1 - data.Va / vr) * 100;
+    return ComputeRipple(rules, entry.CaseSize.view().front(), esr, base_) &&
+           ComputeFailureRate(rules, data, vr, esr, base_) &&
+           ComputeLeakage(rules, data.Va, vr, candidate_.DCLmax, base_) &&
+           ComputeSurge(rules, data, vr, esr, p) && Finite(p.Derating);
+}
+
+void TPartEvaluation::Complete(TPartNoInfo& candidate) const {
+    const Real esr = candidate_.ESRmax;
+    candidate.CaseSize = candidate_.CaseSize;
+    candidate.Capacitance = candidate_.Capacitance;
+    candidate.RatedVoltage = candidate_.RatedVoltage;
+    candidate.DCLmax = candidate_.DCLmax;
+    candidate.DF = candidate_.DF;
+    candidate.ESRmax = esr;
+    candidate.Pocitane.Derating = candidate_.Pocitane.Derating;
+    candidate.Pocitane.TestSurge = candidate_.Pocitane.TestSurge;
+    candidate.Pocitane.AppSurge = candidate_.Pocitane.AppSurge;
+    FillArrays(Rules(series_), base_, esr, candidate.Pocitane);
+}
+
+bool EvaluatePart(const TPartNoRecord& entry, TPartNoInfo& candidate, const TVstupniUdaje& data) {
+    TPartEvaluation evaluation;
+    if (!evaluation.Evaluate(entry, data)) {
+        return false;
+    }
+    evaluation.Complete(candidate);
+    return true;
 }
 
 } // namespace dorvanta

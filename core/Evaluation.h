@@ -34,4 +34,31 @@ namespace dorvanta {
 [[nodiscard]] bool EvaluatePart(const TPartNoRecord& entry, TPartNoInfo& candidate,
                                 const TVstupniUdaje& data);
 
+// The values from which the temperature arrays of a candidate follow.
+struct TEvaluationBase {
+    Real Ripple = 0;      // Irms[25], mA
+    Real FailureRate = 0; // FailureRate[85], % per 1000 hours
+    Real Leakage = 0;     // DCL[25], µA
+};
+
+// EvaluatePart in two steps, for the search: Evaluate decides success or
+// failure and computes the catalogue values and the derating and surge values
+// that the acceptance rules read; Complete then writes the whole candidate,
+// temperature arrays included, for an entry that the search keeps.
+class TPartEvaluation {
+public:
+    [[nodiscard]] bool Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& data);
+
+    // After a successful Evaluate: every field but the temperature arrays.
+    [[nodiscard]] const TPartNoInfo& Partial() const noexcept { return candidate_; }
+
+    // After a successful Evaluate: the whole candidate, as EvaluatePart gives it.
+    void Complete(TPartNoInfo& candidate) const;
+
+private:
+    TTypVyrobku series_ = tvAll;
+    TPartNoInfo candidate_;
+    TEvaluationBase base_;
+};
+
 } // namespace dorvanta

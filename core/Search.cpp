@@ -142,20 +142,24 @@ void FindParts(std::span<const TPartNoRecord> catalogue, const TVstupniUdaje& da
                TResultList& list, TRejectReasons& reasons, bool closestMatch) {
     const std::optional<PartNumberFilter> filter = FilterOf(data);
     VoltageTexts voltageTexts(data.DecimalSeparator);
-    // Every entry is evaluated into one candidate; only an accepted entry
-    // gets a candidate of its own, so a rejected one leaves nothing behind.
-    TPartNoInfo candidate;
+    // Every entry is evaluated far enough for the acceptance rules; only an
+    // accepted entry gets a candidate of its own, completed in place, so a
+    // rejected one leaves nothing behind.
+    TPartEvaluation evaluation;
     for (const TPartNoRecord& entry : catalogue) {
-        if (!EvaluatePart(entry, candidate, data)) {
+        if (!evaluation.Evaluate(entry, data)) {
             continue;
         }
+        const TPartNoInfo& partial = evaluation.Partial();
         const std::string_view partNumber = entry.PartNumber.view();
-        if (!Accept(partNumber, candidate, data, filter ? &*filter : nullptr, reasons,
+        if (!Accept(partNumber, partial, data, filter ? &*filter : nullptr, reasons,
                     closestMatch)) {
             continue;
         }
-        list.Add(ResultLineText(partNumber, voltageTexts.Of(candidate.RatedVoltage)),
-                 std::make_unique<TPartNoInfo>(candidate));
+        std::string text = ResultLineText(partNumber, voltageTexts.Of(partial.RatedVoltage));
+        auto candidate = std::make_unique<TPartNoInfo>();
+        evaluation.Complete(*candidate);
+        list.Add(std::move(text), std::move(candidate));
     }
 }
 

@@ -263,6 +263,13 @@ TEST(EvaluatePart, FailsAsAWholeOnArithmeticFaultsAndAnEmptyCaseCode) {
         {"exponential beyond the range of Real", WithRawField(kel, &TPartNoRecord::RatedVoltage, 1),
          Application(0.11L, 10, 1200)},
         {"failure rate underflows to 0", kel, Application(0.11L, 10, -1e6L)},
+        // KWG: FailureRate[top] about 1E4928 is finite, its FIT (× 10000) is not.
+        {"FIT beyond the range of Real",
+         WithRawField(testing::KWGC155(), &TPartNoRecord::RatedVoltage, 1),
+         Application(0.11L, 10, 1166.8L)},
+        // FailureRate[-55] about 1E-4932 is not 0, its MTBF is beyond the range.
+        {"MTBF beyond the range of Real", WithRawField(kel, &TPartNoRecord::RatedVoltage, 1),
+         Application(0.11L, 10, -1166)},
         {"infinite capacitance", WithRawField(kel, &TPartNoRecord::Capacitance, kInf), app},
         {"NaN DF", WithRawField(kel, &TPartNoRecord::DF, kNaN), app},
         {"NaN DCLmax", WithRawField(kel, &TPartNoRecord::DCLmax, kNaN), app},
