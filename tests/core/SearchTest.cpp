@@ -1,5 +1,6 @@
 #include "Search.h"
 
+#include "Catalogue.h"
 #include "CatalogueFixture.h"
 #include "Evaluation.h"
 
@@ -294,6 +295,23 @@ TEST(FindParts, EveryCandidateMatchesAFreshEvaluationOfItsEntry) {
         ASSERT_TRUE(EvaluatePart(catalogue[i], fresh, data));
         EXPECT_EQ(*list[i].Info, fresh) << list[i].Text;
     }
+}
+
+TEST(FindParts, BuiltInTwinEntriesGiveTwoLinesWithTheirOwnValues) {
+    if (BuiltInCatalogue().size() != kBuiltInCatalogueSize) {
+        GTEST_SKIP() << "the built-in catalogue is not complete";
+    }
+    TVstupniUdaje data = ByPartNumber(tvWIR, "B", "22", "10");
+    data.Imax = 1;
+    TResultList list;
+    TRejectReasons reasons;
+    FindParts(BuiltInCatalogue(), data, list, reasons, false);
+    ASSERT_EQ(list.size(), 2U);
+    EXPECT_EQ(list[0].Text, "WIRB226M010# 10");
+    EXPECT_EQ(list[1].Text, "WIRB226M010# 10");
+    EXPECT_EQ(list[0].Info->ESRmax, 700);
+    EXPECT_EQ(list[1].Info->ESRmax, 1800);
+    EXPECT_EQ(list.IndexOf("wirb226m010# 10"), 0U);
 }
 
 TEST(RejectReasonName, IsTheValueName) {
