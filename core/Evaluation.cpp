@@ -302,6 +302,37 @@ void FillArrays(const SeriesRules& rules, const TEvaluationBase& b, Real esr, TP
     p.DCL[kTemperatureTop] = d * rules.dclTop;
 }
 
+// Everything of the evaluation but the temperature arrays: the catalogue
+// values, the derating and surge values into `candidate`, the arrays' base
+// values into `base`. False on any fault.
+bool EvaluateScalars(const TPartNoRecord& entry, const TVstupniUdaje& data, TPartNoInfo& candidate,
+                     TEvaluationBase& base, TTypVyrobku& series) {
+    if (entry.CaseSize.empty()) {
+        return false;
+    }
+    series = SeriesOf(entry.PartNumber.view());
+    const SeriesRules& rules = Rules(series);
+    CopyCatalogueValues(entry, rules, candidate);
+    const Real vr = candidate.RatedVoltage;
+    const Real esr = candidate.ESRmax;
+    // Non-finite values pass through arithmetic without a fault; refuse them
+    // so that no infinity or NaN reaches a candidate.
+    if (!AllFinite(candidate.Capacitance, vr, candidate.DCLmax, candidate.DF, esr, data.Resistance,
+                   data.Imax, data.Va)) {
+        return false;
+    }
+    // The divisors of the model: a zero is a division by zero (or 0 / 0).
+    if (esr == 0 || vr == 0 || data.Va == 0) {
+        return false;
+    }
+    TPocitaneInfo& p = candidate.Pocitane;
+    p.Derating = (1 - data.Va / vr) * 100;
+    return ComputeRipple(rules, entry.CaseSize.view().front(), esr, base) &&
+           ComputeFailureRate(rules, data, vr, esr, base) &&
+           ComputeLeakage(rules, data.Va, vr, candidate.DCLmax, base) &&
+           ComputeSurge(rules, data, vr, esr, p) && Finite(p.Derating);
+}
+
 } // namespace
 
 Real PowerDissipation(TTypVyrobku series, char caseLetter) noexcept {
@@ -317,30 +348,7 @@ int TopTemperature(TTypVyrobku series) noexcept {
 }
 
 bool TPartEvaluation::Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& data) {
-    if (entry.CaseSize.empty()) {
-        return false;
-    }
-    series_ = SeriesOf(entry.PartNumber.view());
-    const SeriesRules& rules = Rules(series_);
-    CopyCatalogueValues(entry, rules, candidate_);
-    const Real vr = candidate_.RatedVoltage;
-    const Real esr = candidate_.ESRmax;
-    // Non-finite values pass through arithmetic without a fault; refuse them
-    // so that no infinity or NaN reaches a candidate.
-    if (!AllFinite(candidate_.Capacitance, vr, candidate_.DCLmax, candidate_.DF, esr,
-                   data.Resistance, data.Imax, data.Va)) {
-        return false;
-    }
-    // The divisors of the model: a zero is a division by zero (or 0 / 0).
-    if (esr == 0 || vr == 0 || data.Va == 0) {
-        return false;
-    }
-    TPocitaneInfo& p = candidate_.Pocitane;
-    p.Derating = (1 - data.Va / vr) * 100;
-    return ComputeRipple(rules, entry.CaseSize.view().front(), esr, base_) &&
-           ComputeFailureRate(rules, data, vr, esr, base_) &&
-           ComputeLeakage(rules, data.Va, vr, candidate_.DCLmax, base_) &&
-           ComputeSurge(rules, data, vr, esr, p) && Finite(p.Derating);
+    return EvaluateScalars(entry, data, candidate_, base_, series_);
 }
 
 void TPartEvaluation::Complete(TPartNoInfo& candidate) const {
@@ -358,11 +366,12 @@ void TPartEvaluation::Complete(TPartNoInfo& candidate) const {
 }
 
 bool EvaluatePart(const TPartNoRecord& entry, TPartNoInfo& candidate, const TVstupniUdaje& data) {
-    TPartEvaluation evaluation;
-    if (!evaluation.Evaluate(entry, data)) {
+    TEvaluationBase base;
+    TTypVyrobku series = tvAll;
+    if (!EvaluateScalars(entry, data, candidate, base, series)) {
         return false;
     }
-    evaluation.Complete(candidate);
+    FillArrays(Rules(series), base, candidate.ESRmax, candidate.Pocitane);
     return true;
 }
 
