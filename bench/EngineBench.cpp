@@ -114,19 +114,26 @@ BENCHMARK(BM_Floor)->Arg(kLargeCatalogue)->Unit(benchmark::kMillisecond);
 
 // The console report, then each benchmark's time per entry against the floor's.
 class RatioReporter : public benchmark::ConsoleReporter {
+    static std::string ArgumentOf(const Run& run) {
+        return run.run_name.args.empty() ? "" : "/" + run.run_name.args;
+    }
+
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.error_occurred || run.run_type != Run::RT_Iteration) {
+            // Single runs, or the median of repeated ones.
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)) {
                 continue;
             }
             const auto entries = run.counters.find("entries");
             const double perIteration =
-                run.cpu_accumulated_time / static_cast<double>(run.iterations);
+                run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             const double perEntry =
                 perIteration / (entries == run.counters.end() ? 1.0 : entries->second.value);
-            results_.push_back({run.benchmark_name(), perIteration, perEntry});
+            results_.push_back(
+                {run.run_name.function_name + ArgumentOf(run), perIteration, perEntry});
         }
     }
 
