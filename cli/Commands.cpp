@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "CatalogueCommands.h"
+#include "DocumentsCommand.h"
 #include "ListsCommand.h"
 #include "SearchCommand.h"
 
@@ -21,8 +22,8 @@ std::span<const OptionSpec> GlobalOptions() noexcept {
 }
 
 std::span<const Command> AllCommands() noexcept {
-    static const std::array<Command, 4> commands = {SearchCommand(), ListsCommand(), InfoCommand(),
-                                                    ExportCatalogueCommand()};
+    static const std::array<Command, 5> commands = {SearchCommand(), ListsCommand(), InfoCommand(),
+                                                    ExportCatalogueCommand(), DocumentsCommand()};
     return commands;
 }
 

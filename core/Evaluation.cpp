@@ -188,12 +188,6 @@ Real RippleArgument(Real power, Real esr) noexcept {
     return power / esr / 0.001L;
 }
 
-// The circuit-resistance factor k of the reliability model.
-Real ResistanceFactor(Real u) noexcept {
-    u = std::max(std::min(u, 3.0L), 0.1L);
-    return 0.0476L * u * u * u * u - 0.4127L * u * u * u + 1.3273L * u * u - 1.9158L * u + 1.1625L;
-}
-
 // The ripple current at 25 °C. A negative ESR makes the root invalid.
 bool ComputeRipple(const SeriesRules& rules, char caseLetter, Real esr,
                    TEvaluationBase& b) noexcept {
@@ -334,6 +328,11 @@ bool EvaluateScalars(const TPartNoRecord& entry, const TVstupniUdaje& data, TPar
 }
 
 } // namespace
+
+Real ResistanceFactor(Real u) noexcept {
+    u = std::max(std::min(u, 3.0L), 0.1L);
+    return 0.0476L * u * u * u * u - 0.4127L * u * u * u + 1.3273L * u * u - 1.9158L * u + 1.1625L;
+}
 
 Real PowerDissipation(TTypVyrobku series, char caseLetter) noexcept {
     return PowerOf(Rules(series), caseLetter);

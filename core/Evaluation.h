@@ -24,6 +24,11 @@ namespace dorvanta {
 // index 5: 175 for KWG, 105 for WIR, 125 for every other series.
 [[nodiscard]] int TopTemperature(TTypVyrobku series) noexcept;
 
+// The circuit-resistance factor k of the reliability model, for u the
+// circuit's series resistance per volt of application voltage (ohm per volt);
+// u is limited to the range 0.1 to 3 first.
+[[nodiscard]] Real ResistanceFactor(Real u) noexcept;
+
 // Copies the entry's catalogue values into `candidate` and computes its
 // Pocitane from Resistance, Imax and Va of `data`. Fails as a whole, and
 // returns false, on an arithmetic fault (a division by zero, an invalid

@@ -6,6 +6,7 @@
 #include "CriteriaLists.h"
 #include "LocaleTexts.h"
 #include "Pictures.h"
+#include "ReferenceDocumentViewer.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -372,10 +373,13 @@ void TformDorvanta::SetTabOrder() {
 
 // The document buttons open the reference documents.
 void TformDorvanta::speedbuttonOtevritVoltageDeratingClick() {
+    ShowReferenceDocument(this, ReferenceDocument::VoltageDerating);
 }
 void TformDorvanta::speedbuttonOtevritRippleCurrentClick() {
+    ShowReferenceDocument(this, ReferenceDocument::RippleCurrent);
 }
 void TformDorvanta::speedbuttonOtevritFailureRateClick() {
+    ShowReferenceDocument(this, ReferenceDocument::FailureRate);
 }
 
 // The export of the built-in catalogue into a catalogue file.

@@ -277,4 +277,21 @@ TEST(Cli, ListsOfASeriesWithOneCaseSize) {
     EXPECT_EQ(text.out.rfind("case sizes: E\ncapacitances: ", 0), 0U) << text.out;
 }
 
+TEST(Cli, DocumentsWritesTheThreePdfFilesIntoAFolder) {
+    const std::string folder = ::testing::TempDir() + "cli_documents_" + std::to_string(getpid());
+    const CliRun run = Cli("documents '" + folder + "/new'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const char* name : {"VoltageDerating.pdf", "RippleCurrent.pdf", "FailureRate.pdf"}) {
+        const std::string path = folder + "/new/" + name;
+        EXPECT_NE(run.out.find(path + "\n"), std::string::npos) << run.out;
+        const std::string pdf = ReadFile(path);
+        EXPECT_EQ(pdf.rfind("%PDF-1.4", 0), 0U) << name;
+        EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos) << name;
+        std::remove(path.c_str());
+    }
+    std::remove((folder + "/new").c_str());
+    std::remove(folder.c_str());
+    EXPECT_EQ(Cli("documents").status, 2);
+}
+
 } // namespace

@@ -1,0 +1,49 @@
+// The contents of the three reference documents, composed from the rules
+// that the evaluation and the search apply.
+#pragma once
+
+#include "EvaluationProbe.h"
+#include "Extended.h"
+#include "PdfComposer.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace dorvanta::documents {
+
+void ComposeVoltageDerating(PdfComposer& pdf);
+void ComposeRippleCurrent(PdfComposer& pdf);
+void ComposeFailureRate(PdfComposer& pdf);
+
+// A number in the program's general number format.
+[[nodiscard]] QString Number(Real value);
+
+// A number in plain notation whatever its size, for constants of formulas.
+[[nodiscard]] QString PlainNumber(Real value);
+
+// Values from `first` to `last` spaced evenly on a logarithmic scale.
+[[nodiscard]] std::vector<double> LogarithmicRange(double first, double last, int count);
+
+// The worked example of the documents: a KEL part in case D, rated 35 V with
+// an ESR of 0.3 ohm, at Va = 20 V in a circuit of 0.11 ohm whose supply
+// delivers at most 10 A.
+[[nodiscard]] Probe WorkedExample();
+
+// A table of factors at -55, 25, 40, 85 °C and the top temperature, one row
+// per group of series.
+void AddTemperatureFactors(PdfComposer& pdf,
+                           const std::vector<SeriesGroup<TemperatureRow>>& groups);
+
+// A table of the worked example's values at its five temperatures, one row
+// per caption and field.
+struct ValueRow {
+    QString caption;
+    const TTemperatureValues* values;
+};
+void AddTemperatureValues(PdfComposer& pdf, const std::vector<ValueRow>& rows);
+
+// Equal-width columns across the text width, the first left-aligned.
+[[nodiscard]] std::vector<TableColumn> Columns(const QStringList& captions, double firstWidth = 0);
+
+} // namespace dorvanta::documents

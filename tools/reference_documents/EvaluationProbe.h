@@ -1,0 +1,113 @@
+// Reads the rules of the evaluation and of the search back out of the core by
+// evaluating made-up parts, so that the reference documents state exactly
+// what the program computes and cannot drift from it.
+#pragma once
+
+#include "Extended.h"
+#include "PartNoInfo.h"
+#include "Series.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace dorvanta::documents {
+
+// The evaluated candidate of a made-up part of `series`; the evaluation must
+// succeed (std::runtime_error otherwise: the documents would be wrong).
+struct Probe {
+    TTypVyrobku series = tvAll;
+    char caseLetter = 'D';
+    Real ratedVoltage = 10; // V
+    Real esr = 1000;        // milliohm
+    Real dclMax = 1;        // µA
+    Real resistance = 1;    // ohm
+    Real imax = 1;          // A
+    Real va = 5;            // V
+};
+[[nodiscard]] TPartNoInfo Evaluate(const Probe& probe);
+
+// A made-up part number of the series, such as "KELD106*010#".
+[[nodiscard]] std::string ProbePartNumber(TTypVyrobku series, char caseLetter);
+
+// The first case letter for which the series has a power dissipation.
+[[nodiscard]] char ProbeLetter(TTypVyrobku series);
+
+// Every series, tvAll first.
+[[nodiscard]] std::vector<TTypVyrobku> AllSeries();
+
+// Series that share the same value of some rule, in series order.
+template <typename Value> struct SeriesGroup {
+    Value value;
+    std::vector<TTypVyrobku> members;
+};
+
+// The value of the group that holds `series`.
+template <typename Value>
+[[nodiscard]] Value ValueOf(const std::vector<SeriesGroup<Value>>& groups, TTypVyrobku series) {
+    for (const auto& group : groups) {
+        for (const TTypVyrobku member : group.members) {
+            if (member == series) {
+                return group.value;
+            }
+        }
+    }
+    return {};
+}
+
+// The members' codes, such as "KRB, KMD, KSF"; tvAll is written "other codes".
+[[nodiscard]] std::string MemberList(const std::vector<TTypVyrobku>& members);
+
+// The power-dissipation column (W by case letter 'A' to 'Z') of each group of
+// series that share one.
+using PowerColumn = std::array<Real, 26>;
+[[nodiscard]] std::vector<SeriesGroup<PowerColumn>> PowerGroups();
+
+// TestSurge = Vr × factor / (ESR in ohm + resistance).
+struct SurgeRule {
+    Real factor = 0;
+    Real resistance = 0; // ohm
+    friend bool operator==(const SurgeRule&, const SurgeRule&) = default;
+};
+[[nodiscard]] std::vector<SeriesGroup<SurgeRule>> SurgeRules();
+
+// A per-temperature field of the candidate divided by its value at the
+// reference temperature index, at -55, 25, 40, 85 °C and the top temperature.
+using TemperatureFactors = std::array<Real, 5>;
+[[nodiscard]] TemperatureFactors Factors(const TTemperatureValues& values, int reference);
+
+struct TemperatureRow {
+    TemperatureFactors factors{};
+    int topTemperature = 125; // °C
+    friend bool operator==(const TemperatureRow&, const TemperatureRow&) = default;
+};
+[[nodiscard]] std::vector<SeriesGroup<TemperatureRow>> RippleTemperatureGroups();
+[[nodiscard]] std::vector<SeriesGroup<TemperatureRow>> FailureRateTemperatureGroups();
+
+// FailureRate[85] of a series divided by that of a series without a factor.
+[[nodiscard]] std::vector<SeriesGroup<Real>> FailureRateSeriesFactors();
+
+// FailureRate[85] = exp(exponent × Va / Vr) × base × k(u) for a series
+// without a factor, k(u) = sum of coefficients[i] × u^(4 - i).
+struct ReliabilityModel {
+    Real exponent = 0;
+    Real base = 0;
+    std::array<Real, 5> coefficients{};
+    Real lowestU = 0; // u is clamped to [lowestU, highestU]
+    Real highestU = 0;
+    Real fitPerFailureRate = 0; // FIT = FailureRate × this
+    Real mtbfHours = 0;         // MTBF = this / FailureRate / 24 / 365 years
+};
+[[nodiscard]] ReliabilityModel Reliability();
+
+// The highest Va / Vr that the voltage-derating rule accepts (0.825).
+[[nodiscard]] Real MaximumVoltageRatio();
+// The highest AppSurge / TestSurge that the surge rule accepts, without and
+// with the closest-match relaxation.
+[[nodiscard]] Real SurgeAllowance(bool closestMatch);
+
+// The value rounded to `digits` significant digits, for printing a constant
+// that was recovered by arithmetic.
+[[nodiscard]] Real Rounded(Real value, int digits = 6);
+
+} // namespace dorvanta::documents

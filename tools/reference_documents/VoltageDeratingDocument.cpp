@@ -1,0 +1,186 @@
+// Voltage Derating Rules: the derating, the acceptance rule, the KMD and KYD
+// temperature rule, the surge rule with its closest match and the test surge
+// rules by series.
+
+#include "Catalogue.h"
+#include "DeratingRule.h"
+#include "Documents.h"
+#include "Evaluation.h"
+#include "EvaluationProbe.h"
+#include "untKonstanty.h"
+
+#include <map>
+
+namespace dorvanta::documents {
+namespace {
+
+QString Percent(Real value) {
+    return Number(Rounded(value * 100)) + QStringLiteral(" %");
+}
+
+void ComposeDerating(PdfComposer& pdf, Real ratio) {
+    pdf.Paragraph(QStringLiteral(
+        "Dorvanta recommends a part only when the application voltage leaves enough margin "
+        "below the part's rated voltage, and when the surge current that the application can "
+        "drive into the part stays within the maker's test surge current. This document states "
+        "these rules as the program applies them; its figures are computed by the program "
+        "itself."));
+    pdf.Heading(QStringLiteral("1  Voltage derating"));
+    pdf.Paragraph(QStringLiteral("The derating of a part is the margin between its rated "
+                                 "voltage Vr and the application voltage Va, in per cent of "
+                                 "the rated voltage:"));
+    pdf.Formula(QStringLiteral("Derating = (1 \u2212 Va / Vr) \u00d7 100 %"));
+    pdf.Paragraph(QStringLiteral("It is negative when the application voltage exceeds the "
+                                 "rated voltage."));
+    pdf.Heading(QStringLiteral("2  The acceptance rule"));
+    pdf.Paragraph(QStringLiteral("A part is recommended only when the application voltage is "
+                                 "at most %1 of its rated voltage, that is when its derating is "
+                                 "at least %2:")
+                      .arg(Percent(ratio), Percent(1 - ratio)));
+    pdf.Formula(QStringLiteral("Vr \u2265 Va / %1").arg(Number(ratio)));
+    pdf.Paragraph(QStringLiteral(
+        "A part whose application voltage lies exactly at the limit is accepted. The table "
+        "gives, for every rated voltage of the built-in catalogue, the highest application "
+        "voltage at which a part of that voltage is still recommended, and the lower limits "
+        "of the KMD and KYD series at raised temperatures (section 3)."));
+}
+
+void ComposeVoltageTable(PdfComposer& pdf, Real ratio) {
+    std::map<Real, int> voltages;
+    for (const TPartNoRecord& entry : BuiltInCatalogue()) {
+        ++voltages[entry.RatedVoltage.value()];
+    }
+    const Real at85 = 1 - *MinimumDerating(tvKMD, kTemperature85) / 100;
+    const Real atTop = 1 - *MinimumDerating(tvKMD, kTemperatureTop) / 100;
+    Table table;
+    table.columns = Columns(
+        {QStringLiteral("Rated voltage Vr [V]"), QStringLiteral("Highest Va, any series [V]"),
+         QStringLiteral("KMD, KYD: highest Va at 85 \u00b0C [V]"),
+         QStringLiteral("KMD, KYD: highest Va at %1 \u00b0C [V]").arg(TopTemperature(tvKMD)),
+         QStringLiteral("Parts in the catalogue")});
+    for (const auto& [vr, count] : voltages) {
+        table.rows.push_back(
+            {Number(vr), Number(Rounded(vr * ratio)), Number(Rounded(vr * std::min(ratio, at85))),
+             Number(Rounded(vr * std::min(ratio, atTop))), QString::number(count)});
+    }
+    pdf.AddTable(table);
+}
+
+void ComposeTemperatureRule(PdfComposer& pdf) {
+    const Real at85 = *MinimumDerating(tvKMD, kTemperature85);
+    const Real atTop = *MinimumDerating(tvKMD, kTemperatureTop);
+    pdf.Heading(QStringLiteral("3  KMD and KYD series at raised temperatures"));
+    pdf.Paragraph(
+        QStringLiteral("The KMD and KYD series are defined by %1 Vr at 85 \u00b0C and %2 Vr at "
+                       "%5 \u00b0C. At 85 \u00b0C a part of these series needs a derating of "
+                       "at least %3 %, at %5 \u00b0C of at least %4 %. Below these deratings "
+                       "the program gives no typical leakage, ripple current, ripple voltage, "
+                       "failure rate, FIT or MTBF for the part at that temperature and shows "
+                       "the note \"KMD and KYD series are defined by 0.5 Vr @ 85\u00b0C and "
+                       "0.2 Vr @ 125\u00b0C.\" instead; its other values, and its values at "
+                       "\u221255, 25 and 40 \u00b0C, are shown as usual.")
+            .arg(Number(Rounded(1 - at85 / 100)), Number(Rounded(1 - atTop / 100)), Number(at85),
+                 Number(atTop), QString::number(TopTemperature(tvKMD))));
+}
+
+void ComposeSurgeRule(PdfComposer& pdf) {
+    const Real allowance = SurgeAllowance(false);
+    const Real closest = SurgeAllowance(true);
+    pdf.Heading(QStringLiteral("4  The surge rule"));
+    pdf.Paragraph(QStringLiteral(
+        "When the supply is switched on, the application voltage drives a surge current through "
+        "the part. It is limited by the part's ESR (in ohm) and by the highest current Imax that "
+        "the supply can deliver; the resistance of the circuit is not taken into account:"));
+    pdf.Formula(QStringLiteral("AppSurge = min(Va / ESR, Imax)"));
+    pdf.Paragraph(QStringLiteral("A part is recommended only when this current does not exceed "
+                                 "the maker's test surge current of the part (section 5):"));
+    pdf.Formula(allowance == 1
+                    ? QStringLiteral("AppSurge \u2264 TestSurge")
+                    : QStringLiteral("AppSurge \u2264 %1 \u00d7 TestSurge").arg(Number(allowance)));
+    pdf.Paragraph(
+        QStringLiteral("When no part passes because of the surge rule, the program offers the "
+                       "closest match: the same search with the surge rule relaxed by %1, so "
+                       "that the application surge may exceed the test surge by at most that "
+                       "much:")
+            .arg(Percent(closest - 1)));
+    pdf.Formula(QStringLiteral("AppSurge \u2264 %1 \u00d7 TestSurge").arg(Number(closest)));
+    pdf.Paragraph(QStringLiteral(
+        "Parts found this way are listed with the note \"Application current exceeds the test "
+        "current. Experimental verification recommended.\""));
+}
+
+void ComposeTestSurge(PdfComposer& pdf) {
+    const auto rules = SurgeRules();
+    pdf.Heading(QStringLiteral("5  Test surge current by series"));
+    pdf.Paragraph(QStringLiteral(
+        "The maker tests every part with a surge from a source of a fixed voltage per volt of "
+        "rating through a fixed series resistance. The test surge current of a part with rated "
+        "voltage Vr and ESR (in ohm) is:"));
+    pdf.Formula(QStringLiteral("TestSurge = Vr \u00d7 a / (ESR + Rt)"));
+    Table table;
+    table.columns =
+        Columns({QStringLiteral("Series"), QStringLiteral("a"), QStringLiteral("Rt [ohm]")}, 280);
+    for (const auto& group : rules) {
+        table.rows.push_back({QString::fromStdString(MemberList(group.members)),
+                              Number(group.value.factor), Number(group.value.resistance)});
+    }
+    pdf.AddTable(table);
+
+    Plot plot;
+    plot.caption = QStringLiteral("Test surge current of a 10 V part");
+    plot.x = {QStringLiteral("ESR [ohm]"), 0.01, 10, AxisScale::Logarithmic};
+    plot.y = {QStringLiteral("TestSurge [A]"), 0, 25, AxisScale::Linear};
+    const QColor colours[] = {QColor(0x12, 0x3f, 0xa8), QColor(0xc0, 0x39, 0x2b),
+                              QColor(0x1e, 0x84, 0x49), QColor(0x8e, 0x44, 0xad)};
+    std::size_t index = 0;
+    for (const auto& group : rules) {
+        PlotSeries series{QString::fromStdString(MemberList(group.members)),
+                          colours[index++ % std::size(colours)],
+                          {}};
+        Probe probe;
+        probe.series = group.members.front();
+        probe.caseLetter = 'A';
+        for (const double esr : LogarithmicRange(0.01, 10, 60)) {
+            probe.esr = esr * 1000;
+            series.points.emplace_back(esr,
+                                       static_cast<double>(Evaluate(probe).Pocitane.TestSurge));
+        }
+        plot.series.push_back(series);
+    }
+    pdf.AddPlot(plot);
+}
+
+void ComposeExample(PdfComposer& pdf, Real ratio) {
+    const Probe example = WorkedExample();
+    const TPocitaneInfo p = Evaluate(example).Pocitane;
+    const SurgeRule rule = ValueOf(SurgeRules(), example.series);
+    const QString vr = Number(example.ratedVoltage);
+    const QString esr = Number(example.esr / 1000);
+    const QString va = Number(example.va);
+    pdf.Heading(QStringLiteral("6  Example"));
+    pdf.Paragraph(
+        QStringLiteral("A KEL part in case D, rated %1 V with an ESR of %2 ohm, in a circuit "
+                       "with Va = %3 V and a supply that delivers at most Imax = %4 A: its "
+                       "derating is %5 %, and %1 V \u2265 %3 V / %6 = %7 V, so the voltage "
+                       "rule holds. The application surge is min(%3 V / %2 ohm, %4 A) = %8 A; "
+                       "the test surge is %1 \u00d7 %9 / (%2 + %10) = %11 A, so the surge rule "
+                       "holds too and the part is recommended.")
+            .arg(vr, esr, va, Number(example.imax), Number(Rounded(p.Derating, 5)), Number(ratio),
+                 Number(Rounded(example.va / ratio, 4)), Number(Rounded(p.AppSurge, 5)),
+                 Number(rule.factor))
+            .arg(Number(rule.resistance), Number(Rounded(p.TestSurge, 5))));
+}
+
+} // namespace
+
+void ComposeVoltageDerating(PdfComposer& pdf) {
+    const Real ratio = MaximumVoltageRatio();
+    ComposeDerating(pdf, ratio);
+    ComposeVoltageTable(pdf, ratio);
+    ComposeTemperatureRule(pdf);
+    ComposeSurgeRule(pdf);
+    ComposeTestSurge(pdf);
+    ComposeExample(pdf, ratio);
+}
+
+} // namespace dorvanta::documents
