@@ -1,5 +1,6 @@
-// The busy mouse pointer for the life of a scope: restored on every way out,
-// a thrown exception included.
+// The mouse pointer shown over the whole program for the life of a scope:
+// restored on every way out, a thrown exception included. Nested scopes
+// stack, so a question asked inside a busy run can show the normal pointer.
 #pragma once
 
 #include <QCursor>
@@ -7,12 +8,20 @@
 
 namespace dorvanta {
 
-class BusyCursor {
+class OverrideCursor {
 public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
+    explicit OverrideCursor(Qt::CursorShape shape) {
+        QGuiApplication::setOverrideCursor(QCursor(shape));
+    }
+    ~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor&) = delete;
+    OverrideCursor& operator=(const OverrideCursor&) = delete;
+};
+
+// The busy pointer.
+class BusyCursor : public OverrideCursor {
+public:
+    BusyCursor() : OverrideCursor(Qt::WaitCursor) {}
 };
 
 } // namespace dorvanta

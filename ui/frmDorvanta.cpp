@@ -5,6 +5,7 @@
 #include "CatalogueFile.h"
 #include "LocaleTexts.h"
 #include "Pictures.h"
+#include "ResultsPage.h"
 #include "frmOAplikaci.h"
 
 #include <QAbstractEventDispatcher>
@@ -29,8 +30,6 @@ namespace {
 constexpr int kClientWidth = 691;
 constexpr int kClientHeight = 389;
 constexpr int kMargin = 8;
-constexpr int kPageIndexZadani = 0;
-constexpr int kPageIndexTabulka = 1;
 
 QAction* CreateAction(QActionGroup* list, const char* name, const QString& caption) {
     auto* action = new QAction(caption, list);
@@ -159,9 +158,12 @@ void TformDorvanta::CreateButtons() {
     buttonNext->setDefault(true);
 }
 
-// The results page belongs to the search run; it starts empty.
 void TformDorvanta::CreateTabulkaPage(QWidget* page) {
-    new QVBoxLayout(page);
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(0, 0, 0, 0);
+    pageTabulka = new TResultsPage(TemperatureIndex, page);
+    pageTabulka->setObjectName(QStringLiteral("pageTabulka"));
+    layout->addWidget(pageTabulka);
 }
 
 void TformDorvanta::FormCreate(const QString& catalogueDirectory) {
@@ -222,6 +224,10 @@ void TformDorvanta::FormDestroy() {
 }
 
 void TformDorvanta::ClearResults() {
+    // The tree's nodes point into the list: they go first.
+    if (pageTabulka != nullptr) {
+        pageTabulka->ClearTree();
+    }
     if (ResultList) {
         ResultList->Clear();
     }
@@ -243,10 +249,6 @@ void TformDorvanta::actionPrintUpdate() {
 
 void TformDorvanta::actionBackExecute() {
     notebookDorvanta->setCurrentIndex(kPageIndexZadani);
-}
-
-// The search run and the results tree.
-void TformDorvanta::actionNextExecute() {
 }
 
 // The printed report.

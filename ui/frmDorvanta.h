@@ -26,6 +26,8 @@ class QWidget;
 
 namespace dorvanta {
 
+class TResultsPage;
+
 class TformDorvanta : public QDialog {
     Q_OBJECT
 
@@ -62,6 +64,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    static constexpr int kPageIndexZadani = 0;
+    static constexpr int kPageIndexTabulka = 1;
+
     void FormCreate(const QString& catalogueDirectory);
     void FormShow();
     void FormDestroy();
@@ -85,6 +90,10 @@ private:
 
     void actionBackExecute();
     void actionNextExecute();
+    // The search run of Next: its messages and the closest-match rerun.
+    void RunSearch();
+    [[nodiscard]] bool AskZprava(bool closestMatch);
+    void ShowNoRecordsFound();
     void actionPrintExecute();
     void actionAboutExecute();
     void actionCancelExecute();
@@ -150,6 +159,9 @@ private:
     QToolButton* speedbuttonOtevritFailureRate = nullptr;
     QPushButton* buttonExportDat = nullptr;
     QWidget* imageNiobiumOxide = nullptr;
+
+    // Results page ("Tabulka").
+    TResultsPage* pageTabulka = nullptr;
 };
 
 } // namespace dorvanta

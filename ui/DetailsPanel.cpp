@@ -1,0 +1,260 @@
+#include "DetailsPanel.h"
+
+#include "LocaleTexts.h"
+#include "NumberText.h"
+#include "untKonstanty.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+
+namespace dorvanta {
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kBlue(0, 0, 255);
+const QColor kRule(150, 150, 190);
+constexpr int kRowHeight = 18;
+constexpr int kValueWidth = 60;
+constexpr int kUnitWidth = 70;
+constexpr int kFitRow = 12;
+
+// A row's controls are named label_<stem>, label<stem>Data, label<stem>Units.
+struct TRowSpec {
+    const char* Stem;
+    const char* Caption;
+    const char* Unit; // none when null
+};
+
+const std::array<TRowSpec, TDetailsPanel::kRowCount> kRows = {{
+    {"Dimension", "LxWxH:", "mm"},
+    {"CaseSize", "Case Size", nullptr},
+    {"Capacitance", "Capacitance @ 25°C, 120 Hz", "µF"},
+    {"RatedVoltage", "Rated Voltage", "V"},
+    {"VoltageDerating", "Applicable Voltage Derating", "%"},
+    {"DF", "DF @ 25°C, 120 Hz", "%"},
+    {"ESRmax", "ESR Max. @ 25°C, 100 kHz", "Ohm"},
+    {"DCLmax", "DCL Max. @ 25°C, 3 min.", "µA"},
+    {"DCLtypical", "DCL Typical @ App. Voltage", "µA"},
+    {"Irms", "Irms 25°C @ 100 kHz", "mA"},
+    {"Vrms", "Vrms 25°C @ 100 kHz", "mV"},
+    {"FailureRate", "Failure Rate @ 25°C", "%/1000 hrs"},
+    {"FIT", "Failures in Time (10   hrs) @ 25°C", "FITs"},
+    {"MTBF", "MTBF @ 25°C", "years"},
+    {"ApplicationSurge", "Application Surge", "A"},
+    {"MoltrenTestSurge", "Moltren Test Surge", "A"},
+}};
+
+// Rows 9 to 14: the array of the computed values and its pattern.
+struct TTemperatureRow {
+    TTemperatureValues TPocitaneInfo::*Values;
+    NumberPattern Pattern;
+};
+
+const std::array<TTemperatureRow, 6> kTemperatureRows = {{
+    {&TPocitaneInfo::DCL, NumberPattern::TwoDecimals},
+    {&TPocitaneInfo::Irms, NumberPattern::Integer},
+    {&TPocitaneInfo::Vrms, NumberPattern::Integer},
+    {&TPocitaneInfo::FailureRate, NumberPattern::Scientific},
+    {&TPocitaneInfo::FIT, NumberPattern::TwoDecimals},
+    {&TPocitaneInfo::MTBF, NumberPattern::Integer},
+}};
+
+// The captions that name the temperature: Irms, Vrms, Failure Rate, FIT, MTBF.
+constexpr std::array<int, 5> kTemperatureCaptionRows = {9, 10, 11, 12, 13};
+
+// The blanks of row 13's caption that the raised "9" stands over.
+const QString kFitBase = QStringLiteral("Failures in Time (10");
+const QString kFitBlanks = QStringLiteral("10   hrs");
+
+QLabel* CreateLabel(QWidget* parent, const QString& name, const QString& text,
+                    const QColor& colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setContentsMargins(4, 0, 4, 0);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QString Name(const char* prefix, const char* stem, const char* suffix) {
+    return QString::fromLatin1(prefix) + QString::fromLatin1(stem) + QString::fromLatin1(suffix);
+}
+
+// What a screen reader says for a caption: the exponent of row 13 included.
+QString SpokenCaption(const QString& caption) {
+    QString spoken = caption;
+    return spoken.replace(kFitBlanks, QStringLiteral("10⁹ hrs"));
+}
+
+QString Pattern(Real value, NumberPattern pattern) {
+    return ToQString(FormatPattern(value, pattern, LocaleDecimalSeparator()));
+}
+
+} // namespace
+
+TDetailsPanel::TDetailsPanel(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("panelDetails"));
+    setFrameShape(QFrame::Box);
+    setLineWidth(1);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, kRule);
+    setPalette(palette);
+    Grid = new QGridLayout(this);
+    Grid->setContentsMargins(1, 1, 1, 1);
+    Grid->setSpacing(0);
+    Grid->setColumnStretch(0, 1);
+    Grid->setColumnMinimumWidth(1, kValueWidth);
+    Grid->setColumnMinimumWidth(2, kUnitWidth);
+    for (int row = 0; row < kRowCount; ++row) {
+        CreateRow(row);
+    }
+
+    QLabel* fit = Captions[kFitRow];
+    label_FITexp = CreateLabel(fit, QStringLiteral("label_FITexp"), QStringLiteral("9"), kNavy);
+    label_FITexp->setContentsMargins(0, 0, 0, 0);
+    QFont small = fit->font();
+    small.setPointSizeF(small.pointSizeF() * 0.75);
+    label_FITexp->setFont(small);
+    label_FITexp->adjustSize();
+    // Part of the caption for a screen reader, which reads it from there.
+    label_FITexp->setAccessibleName(QString());
+}
+
+void TDetailsPanel::CreateRow(int row) {
+    const TRowSpec& spec = kRows[static_cast<std::size_t>(row)];
+    const auto i = static_cast<std::size_t>(row);
+    Captions[i] =
+        CreateLabel(this, Name("label_", spec.Stem, ""), QString::fromUtf8(spec.Caption), kNavy);
+    Values[i] = CreateLabel(this, Name("label", spec.Stem, "Data"), QString(), kBlue);
+    Values[i]->setAccessibleName(SpokenCaption(Captions[i]->text()));
+    Values[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Grid->setRowMinimumHeight(row, kRowHeight);
+    if (row == 0) {
+        // The dimensions start right after the short caption and span the
+        // caption and value columns.
+        auto* cell = new QHBoxLayout;
+        cell->setSpacing(0);
+        Captions[i]->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+        cell->addWidget(Captions[i]);
+        cell->addWidget(Values[i], 1);
+        Grid->addLayout(cell, row, 0, 1, 2);
+    } else {
+        Grid->addWidget(Captions[i], row, 0);
+        Values[i]->setFixedWidth(kValueWidth);
+        Grid->addWidget(Values[i], row, 1);
+    }
+    if (spec.Unit != nullptr) {
+        Units[i] = CreateLabel(this, Name("label", spec.Stem, "Units"),
+                               QString::fromUtf8(spec.Unit), kNavy);
+        Units[i]->setFixedWidth(kUnitWidth);
+        Grid->addWidget(Units[i], row, 2);
+    }
+}
+
+void TDetailsPanel::SetValue(int row, const QString& text) {
+    Values[static_cast<std::size_t>(row)]->setText(text);
+}
+
+void TDetailsPanel::SetCaption(int row, const QString& text) {
+    const auto i = static_cast<std::size_t>(row);
+    Captions[i]->setText(text);
+    Values[i]->setAccessibleName(SpokenCaption(text));
+}
+
+void TDetailsPanel::ClearPartValues() {
+    for (QLabel* value : Values) {
+        value->clear();
+    }
+}
+
+void TDetailsPanel::ClearTemperatureValues() {
+    for (int row = kFirstTemperatureRow; row <= kLastTemperatureRow; ++row) {
+        SetValue(row, QString());
+    }
+}
+
+void TDetailsPanel::ShowPartValues(const TPartNoInfo& part, TTypVyrobku series) {
+    SetValue(1, ToQString(part.CaseSize));
+    SetValue(0,
+             part.CaseSize.empty() ? QString() : ToQString(CaseDimensions(series, part.CaseSize)));
+    SetValue(2, FormatNumber(part.Capacitance));
+    SetValue(3, FormatNumber(part.RatedVoltage));
+    SetValue(4, Pattern(part.Pocitane.Derating, NumberPattern::OneDecimal));
+    // The KMD and KYD series have no DF: the evaluation leaves 0.
+    SetValue(5, part.DF == 0 ? QStringLiteral("-") : FormatNumber(part.DF));
+    SetValue(6, Pattern(part.ESRmax * 0.001L, NumberPattern::ThreeDecimals));
+    SetValue(7, Pattern(part.DCLmax, NumberPattern::OneDecimal));
+    SetValue(14, Pattern(part.Pocitane.AppSurge, NumberPattern::OneDecimal));
+    SetValue(15, Pattern(part.Pocitane.TestSurge, NumberPattern::OneDecimal));
+}
+
+void TDetailsPanel::ShowTemperatureValues(const TPocitaneInfo& values, int temperatureIndex) {
+    const auto t = static_cast<std::size_t>(temperatureIndex);
+    for (std::size_t i = 0; i < kTemperatureRows.size(); ++i) {
+        const TTemperatureRow& row = kTemperatureRows[i];
+        SetValue(kFirstTemperatureRow + static_cast<int>(i),
+                 Pattern((values.*row.Values)[t], row.Pattern));
+    }
+}
+
+void TDetailsPanel::SetTemperatureCaptions(const QString& text, int temperatureIndex) {
+    // The captions name 105 or 175 only for the top temperature of the WIR
+    // and KWG series; otherwise they name the current index's caption.
+    const QString irms = Captions[static_cast<std::size_t>(kTemperatureCaptionRows[0])]->text();
+    QString shown = ToQString(TemperatureCaptions[static_cast<std::size_t>(temperatureIndex)]);
+    for (const int index : {kTemperature105, kTemperature175}) {
+        const QString top = ToQString(TemperatureCaptions[static_cast<std::size_t>(index)]);
+        if (irms.contains(QString(QLatin1Char(' ') + top + QStringLiteral("°C")))) {
+            shown = top;
+            break;
+        }
+    }
+    for (const int row : kTemperatureCaptionRows) {
+        QString caption = Captions[static_cast<std::size_t>(row)]->text();
+        const auto at = caption.indexOf(shown);
+        if (at >= 0) {
+            SetCaption(row, caption.replace(at, shown.size(), text));
+        }
+    }
+}
+
+void TDetailsPanel::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    PlaceFitExponent();
+}
+
+void TDetailsPanel::PlaceFitExponent() {
+    const QLabel* fit = Captions[kFitRow];
+    const QFontMetrics metrics = fit->fontMetrics();
+    const QRect text = fit->contentsRect();
+    const int x = text.left() + metrics.horizontalAdvance(kFitBase) + 2;
+    const int textTop = text.top() + (text.height() - metrics.height()) / 2;
+    label_FITexp->move(x, textTop - 2);
+}
+
+void TDetailsPanel::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(kRule);
+    const int left = contentsRect().left();
+    const int right = contentsRect().right();
+    for (int row = 0; row < kRowCount; ++row) {
+        const QRect caption = Grid->cellRect(row, 0);
+        const QRect value = Grid->cellRect(row, 1);
+        const QRect unit = Grid->cellRect(row, 2);
+        if (row + 1 < kRowCount) {
+            painter.drawLine(left, caption.bottom() + 1, right, caption.bottom() + 1);
+        }
+        if (row > 0) {
+            painter.drawLine(value.left(), caption.top(), value.left(), caption.bottom() + 1);
+        }
+        painter.drawLine(unit.left(), caption.top(), unit.left(), caption.bottom() + 1);
+    }
+}
+
+} // namespace dorvanta
