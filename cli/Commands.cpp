@@ -3,6 +3,7 @@
 #include "CatalogueCommands.h"
 #include "DocumentsCommand.h"
 #include "ListsCommand.h"
+#include "ReportCommand.h"
 #include "SearchCommand.h"
 
 #include <array>
@@ -22,7 +23,8 @@ std::span<const OptionSpec> GlobalOptions() noexcept {
 }
 
 std::span<const Command> AllCommands() noexcept {
-    static const std::array<Command, 5> commands = {SearchCommand(), ListsCommand(), InfoCommand(),
+    static const std::array<Command, 6> commands = {SearchCommand(),          ReportCommand(),
+                                                    ListsCommand(),           InfoCommand(),
                                                     ExportCatalogueCommand(), DocumentsCommand()};
     return commands;
 }

@@ -7,9 +7,12 @@
 
 namespace dorvanta {
 
+std::string_view LinePartNumber(std::string_view lineText) noexcept {
+    return lineText.substr(0, lineText.find(' '));
+}
+
 std::string_view TResultLine::PartNumber() const noexcept {
-    const std::string_view text = Text;
-    return text.substr(0, text.find(' '));
+    return LinePartNumber(Text);
 }
 
 std::string ResultLineText(std::string_view partNumber, std::string_view voltage) {

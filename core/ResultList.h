@@ -23,6 +23,9 @@ struct TResultLine {
     [[nodiscard]] std::string_view PartNumber() const noexcept;
 };
 
+// The part number of a line text: the text before its first blank.
+[[nodiscard]] std::string_view LinePartNumber(std::string_view lineText) noexcept;
+
 // The text of a line: the Windows-1252 `partNumber` as UTF-8, a blank and
 // the voltage's text.
 [[nodiscard]] std::string ResultLineText(std::string_view partNumber, std::string_view voltage);

@@ -3,6 +3,8 @@
 // technical sales and web site. It fades in whenever it becomes active.
 #pragma once
 
+#include "MakerAddresses.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -15,10 +17,6 @@ namespace dorvanta {
 // "Version: " with the major and minor number of the program's file
 // version; empty when the program has none.
 [[nodiscard]] QString VersionText();
-
-// The maker's addresses behind the two links.
-inline constexpr const char* kMakerMailAddress = "techsales@moltren.example";
-inline constexpr const char* kMakerWebHost = "www.moltren.example";
 
 class TformOAplikaci : public QDialog {
     Q_OBJECT
