@@ -5,6 +5,7 @@
 #include "CatalogueFile.h"
 #include "LocaleTexts.h"
 #include "Pictures.h"
+#include "ReportPrinting.h"
 #include "ResultsPage.h"
 #include "frmOAplikaci.h"
 
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStackedWidget>
@@ -251,8 +253,14 @@ void TformDorvanta::actionBackExecute() {
     notebookDorvanta->setCurrentIndex(kPageIndexZadani);
 }
 
-// The printed report.
+// The printed report of every part in ResultList.
 void TformDorvanta::actionPrintExecute() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (PrintReport(this, *ResultList, pageTabulka->CurrentNoteShown(), printer) ==
+        TPrintOutcome::Failed) {
+        QMessageBox::critical(this, ApplicationTitle(),
+                              QStringLiteral("The report could not be sent to the printer."));
+    }
 }
 
 // The about window.

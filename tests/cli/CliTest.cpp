@@ -85,6 +85,10 @@ TEST(Cli, ExitStatusAndMessages) {
         {"lists --series KEL --format=json", 0, ""},
         {"lists --series 'KEL Low ESR Tantalum'", 0, ""},
         {"search " + kApplication + " --operator '<' --cap1 0.01", 0, ""}, // nothing found
+        {"report --help", 0, ""},
+        {"report " + kApplication + " --operator = --cap1 10", 2, ".*missing option --output.*"},
+        {"report " + kApplication + " --operator = --cap1 10 --format csv --output r.pdf", 2,
+         ".*unknown option '--format'.*"},
     };
     for (const auto& c : cases) {
         const CliRun run = Cli(c.arguments);
@@ -295,3 +299,82 @@ TEST(Cli, DocumentsWritesTheThreePdfFilesIntoAFolder) {
 }
 
 } // namespace
+
+namespace {
+
+// The text of a PDF file, page after page.
+std::string PdfText(const std::string& path) {
+    const std::string textFile = path + ".txt";
+    const std::string command =
+        std::string("'") + DORVANTA_PDFTOTEXT + "' -layout '" + path + "' '" + textFile + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+    return ReadFile(textFile);
+}
+
+std::size_t Count(const std::string& text, const std::string& word) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+const std::string kNote = "Application current exceeds the test current.";
+
+} // namespace
+
+TEST(Cli, ReportWritesTheSearchAsAPdfWithoutADisplay) {
+    const std::string pdf =
+        ::testing::TempDir() + "cli_report_" + std::to_string(getpid()) + ".pdf";
+    const std::string search = kApplication + " --operator = --cap1 10";
+    const CliRun found = Cli("search " + search + " --format csv");
+    const auto parts =
+        static_cast<std::size_t>(std::count(found.out.begin(), found.out.end(), '\n') - 1);
+    ASSERT_GT(parts, 2U);
+
+    const CliRun run = Cli("report " + search + " --output '" + pdf + "'");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::size_t pages = (parts + 2) / 2; // two parts a page, the notes after the last
+    EXPECT_EQ(run.out, pdf + ": " + std::to_string(parts) + " parts on " + std::to_string(pages) +
+                           " pages\n");
+    EXPECT_EQ(ReadFile(pdf).substr(0, 5), "%PDF-");
+    const std::string text = PdfText(pdf);
+    EXPECT_EQ(Count(text, "Moltren Part Number"), parts);
+    EXPECT_EQ(Count(text, "of " + std::to_string(pages) + "\n"), pages);
+    EXPECT_EQ(Count(text, kNote), 0U);
+    std::remove(pdf.c_str());
+}
+
+TEST(Cli, AClosestMatchReportCarriesTheNoteOnEveryPage) {
+    const std::string pdf = ::testing::TempDir() + "cli_note_" + std::to_string(getpid()) + ".pdf";
+    const CliRun run = Cli("report " + kApplication + " --operator = --cap1 10 --closest-match " +
+                           "--output '" + pdf + "'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string text = PdfText(pdf);
+    EXPECT_EQ(Count(text, kNote), Count(text, "Issued by Moltren"));
+    EXPECT_GT(Count(text, kNote), 0U);
+    std::remove(pdf.c_str());
+}
+
+TEST(Cli, AReportThatCannotBeWrittenFailsAndKeepsTheOldFile) {
+    const std::string pdf = ::testing::TempDir() + "cli_keep_" + std::to_string(getpid()) + ".pdf";
+    {
+        std::ofstream old(pdf);
+        old << "old";
+    }
+    // Nothing found: no report, and the file stays as it was.
+    const CliRun empty =
+        Cli("report " + kApplication + " --operator '<' --cap1 0.01 --output '" + pdf + "'");
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "dorvanta-cli: no recommended parts: no report written\n");
+    EXPECT_EQ(ReadFile(pdf), "old");
+    std::remove(pdf.c_str());
+
+    const CliRun missing =
+        Cli("report " + kApplication + " --operator = --cap1 10 --output /nonexistent-dir/r.pdf");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(
+        std::regex_match(missing.err, std::regex("dorvanta-cli: /nonexistent-dir/r.pdf: .+\n")))
+        << missing.err;
+}

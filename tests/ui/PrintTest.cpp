@@ -1,0 +1,128 @@
+// Print through the real print dialog: the dialog's settings, Cancel, and
+// printing to a PDF file as the dialog offers it.
+#include "ModalDialogs.h"
+#include "PdfText.h"
+#include "ReportPrinting.h"
+#include "WindowFixture.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStackedWidget>
+
+namespace dorvanta {
+namespace {
+
+std::unique_ptr<TPartNoInfo> Candidate() {
+    auto info = std::make_unique<TPartNoInfo>();
+    info->CaseSize = "A";
+    info->Capacitance = 10;
+    info->RatedVoltage = 6.3L;
+    info->Pocitane.AppSurge = 2;
+    return info;
+}
+
+void AddParts(TResultList& list, int count) {
+    for (int i = 0; i < count; ++i) {
+        list.Add("KELA10" + std::to_string(i) + "*006# 6.3", Candidate());
+    }
+}
+
+struct DialogSettings {
+    bool Shown = false;
+    int MinPage = 0;
+    int MaxPage = 0;
+    QAbstractPrintDialog::PrintRange Range = QAbstractPrintDialog::Selection;
+    int Copies = 0;
+    QString DocName;
+    QPageLayout::Orientation Orientation = QPageLayout::Landscape;
+    QPageSize::PageSizeId Paper = QPageSize::Letter;
+};
+
+// Answers the next print dialog with `accept` and notes what it offered.
+void AnswerPrintDialog(DialogSettings& seen, bool accept) {
+    WhenModal<QPrintDialog>([&seen, accept](QPrintDialog* dialog) {
+        seen.Shown = true;
+        seen.MinPage = dialog->minPage();
+        seen.MaxPage = dialog->maxPage();
+        seen.Range = dialog->printRange();
+        QPrinter* printer = dialog->printer();
+        seen.Copies = printer->copyCount();
+        seen.DocName = printer->docName();
+        seen.Orientation = printer->pageLayout().orientation();
+        seen.Paper = printer->pageLayout().pageSize().id();
+        accept ? dialog->accept() : dialog->reject();
+    });
+}
+
+class PrintFromTheWindow : public WindowFixture {
+protected:
+    void ShowResults(int parts) {
+        AddParts(*Form->ResultList, parts);
+        Find<QStackedWidget>("notebookDorvanta")->setCurrentIndex(1);
+        Idle();
+        ASSERT_TRUE(Enabled("actionPrint"));
+    }
+};
+
+TEST_F(PrintFromTheWindow, TheDialogOffersOneCopyOfEveryPageAndCancelChangesNothing) {
+    ShowResults(3);
+    std::vector<const TPartNoInfo*> before;
+    for (const TResultLine& line : *Form->ResultList) {
+        before.push_back(line.Info.get());
+    }
+    DialogSettings seen;
+    AnswerPrintDialog(seen, false);
+    Find<QAction>("actionPrint")->trigger();
+    ASSERT_TRUE(seen.Shown);
+    EXPECT_EQ(seen.MinPage, 1);
+    EXPECT_EQ(seen.MaxPage, 2); // three parts: two pages
+    EXPECT_EQ(seen.Range, QAbstractPrintDialog::AllPages);
+    EXPECT_EQ(seen.Copies, 1);
+    EXPECT_EQ(seen.DocName, QStringLiteral("Dorvanta"));
+    EXPECT_EQ(seen.Orientation, QPageLayout::Portrait);
+    EXPECT_EQ(seen.Paper, QPageSize::A4);
+
+    ASSERT_EQ(Form->ResultList->size(), 3U);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ((*Form->ResultList)[i].Info.get(), before[i]);
+    }
+    EXPECT_EQ(Find<QStackedWidget>("notebookDorvanta")->currentIndex(), 1);
+}
+
+class PrintToFile : public testing::Test {
+protected:
+    // Prints `list` through the dialog, answered with OK, into a PDF file.
+    QByteArray Print(const TResultList& list, bool noteShown) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(Directory.filePath(QStringLiteral("report.pdf")));
+        DialogSettings seen;
+        AnswerPrintDialog(seen, true);
+        EXPECT_EQ(PrintReport(nullptr, list, noteShown, printer), TPrintOutcome::Printed);
+        EXPECT_TRUE(seen.Shown);
+        QFile file(printer.outputFileName());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << printer.outputFileName().toStdString();
+        return file.readAll();
+    }
+
+    QTemporaryDir Directory;
+};
+
+TEST_F(PrintToFile, OkPrintsTheReportWithTheNoteOnlyWhenItIsShown) {
+    TResultList list;
+    AddParts(list, 3);
+    const QString note = QStringLiteral("Application current exceeds the test current.");
+    for (const bool shown : {true, false}) {
+        const QStringList pages = testing_report::PdfPages(Print(list, shown));
+        ASSERT_EQ(pages.size(), 2) << shown;
+        for (const QString& page : pages) {
+            EXPECT_EQ(page.contains(note), shown);
+            EXPECT_TRUE(page.contains(QStringLiteral("KELA10")));
+        }
+    }
+}
+
+} // namespace
+} // namespace dorvanta

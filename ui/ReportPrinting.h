@@ -1,0 +1,23 @@
+// Printing the report of the recommended parts through the standard print
+// dialog. The dialog only collects the settings; the report paints itself
+// on the printer as it paints on a PDF file.
+#pragma once
+
+#include "ResultList.h"
+
+class QPrinter;
+class QWidget;
+
+namespace dorvanta {
+
+enum class TPrintOutcome { Printed, Cancelled, Failed };
+
+// Counts the report's pages, then shows the print dialog for `printer` with
+// one copy, all pages of 1 to that count and the printer's own settings,
+// then prints the chosen pages and copies. The header note is printed only
+// when `currentNoteShown`. Cancel prints nothing; Failed means the printer
+// could not be painted on.
+[[nodiscard]] TPrintOutcome PrintReport(QWidget* owner, const TResultList& list,
+                                        bool currentNoteShown, QPrinter& printer);
+
+} // namespace dorvanta
