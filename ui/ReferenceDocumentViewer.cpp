@@ -4,9 +4,12 @@
 #include "DesktopServices.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+
+#include <memory>
 
 namespace dorvanta {
 
@@ -18,10 +21,15 @@ QString Text(std::string_view text) {
 
 // One folder per run, created on first use with access for the user alone.
 // The viewer reads its copy after the click has returned, so the copies stay
-// until the program ends.
+// until the program ends. A folder that could not be created, or that went
+// meanwhile, is created anew by the next click.
 QTemporaryDir& PrivateFolder() {
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/dorvanta-XXXXXX"));
-    return folder;
+    static std::unique_ptr<QTemporaryDir> folder;
+    if (!folder || !folder->isValid() || !QFileInfo::exists(folder->path())) {
+        folder =
+            std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/dorvanta-XXXXXX"));
+    }
+    return *folder;
 }
 
 // The outcome of a click as the user is told about it; empty when the

@@ -18,7 +18,7 @@ TEST_F(Screenshot, DISABLED_AboutWindow) {
     const QString folder = qEnvironmentVariable("DORVANTA_SCREENSHOT_DIR");
     ASSERT_FALSE(folder.isEmpty()) << "DORVANTA_SCREENSHOT_DIR names the output folder";
     bool saved = false;
-    WhenModal<TformOAplikaci>([&](TformOAplikaci* about) {
+    const auto answer = WhenModal<TformOAplikaci>([&](TformOAplikaci* about) {
         // Once the fade-in is over.
         QObject::connect(about, &TformOAplikaci::FadeStepped, about, [&, about](int alpha) {
             if (alpha == 255) {

@@ -250,7 +250,7 @@ TEST_F(AboutFromTheMainWindow, OpensAFreshWindowForEveryUseAndReleasesIt) {
         form->close();
     };
     for (int use = 0; use < 2; ++use) {
-        WhenModal<TformOAplikaci>(answer);
+        const auto waiting = WhenModal<TformOAplikaci>(answer);
         Find<QPushButton>("buttonAbout")->click();
         ASSERT_EQ(opened.size(), static_cast<std::size_t>(use + 1));
         EXPECT_TRUE(opened.back().isNull()) << "released when it closed";

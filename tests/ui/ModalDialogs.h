@@ -6,29 +6,27 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 
 namespace dorvanta {
 
-// Runs `answer` with the next active modal dialog of type T once it shows;
-// gives up after about two seconds, so a dialog that never comes leaves no
-// timer behind for the next test.
-template <class T, class Answer> void WhenModal(Answer answer) {
-    auto* timer = new QTimer(QApplication::instance());
+// Runs `answer` with the next active modal dialog of type T once it shows.
+// The answer waits only while the returned timer lives: keep it until the
+// action that opens the dialog has returned, so that no answer is left over
+// for a later test.
+template <class T, class Answer> [[nodiscard]] std::unique_ptr<QTimer> WhenModal(Answer answer) {
+    auto timer = std::make_unique<QTimer>();
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, timer,
-                     [timer, answer = std::move(answer), attempts = 0]() mutable {
-                         auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-                         if (dialog == nullptr && ++attempts < 400) {
-                             return;
-                         }
-                         timer->stop();
-                         timer->deleteLater();
-                         if (dialog != nullptr) {
-                             answer(dialog);
-                         }
-                     });
+    QTimer* raw = timer.get();
+    QObject::connect(raw, &QTimer::timeout, raw, [raw, answer = std::move(answer)]() mutable {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            raw->stop();
+            answer(dialog);
+        }
+    });
     timer->start();
+    return timer;
 }
 
 } // namespace dorvanta

@@ -40,9 +40,10 @@ struct DialogSettings {
     QPageSize::PageSizeId Paper = QPageSize::Letter;
 };
 
-// Answers the next print dialog with `accept` and notes what it offered.
-void AnswerPrintDialog(DialogSettings& seen, bool accept) {
-    WhenModal<QPrintDialog>([&seen, accept](QPrintDialog* dialog) {
+// Answers the next print dialog with `accept` and notes what it offered,
+// while the returned timer lives.
+[[nodiscard]] std::unique_ptr<QTimer> AnswerPrintDialog(DialogSettings& seen, bool accept) {
+    return WhenModal<QPrintDialog>([&seen, accept](QPrintDialog* dialog) {
         seen.Shown = true;
         seen.MinPage = dialog->minPage();
         seen.MaxPage = dialog->maxPage();
@@ -73,7 +74,7 @@ TEST_F(PrintFromTheWindow, TheDialogOffersOneCopyOfEveryPageAndCancelChangesNoth
         before.push_back(line.Info.get());
     }
     DialogSettings seen;
-    AnswerPrintDialog(seen, false);
+    const auto answer = AnswerPrintDialog(seen, false);
     Find<QAction>("actionPrint")->trigger();
     ASSERT_TRUE(seen.Shown);
     EXPECT_EQ(seen.MinPage, 1);
@@ -99,7 +100,7 @@ protected:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(Directory.filePath(QStringLiteral("report.pdf")));
         DialogSettings seen;
-        AnswerPrintDialog(seen, true);
+        const auto answer = AnswerPrintDialog(seen, true);
         EXPECT_EQ(PrintReport(nullptr, list, noteShown, printer), TPrintOutcome::Printed);
         EXPECT_TRUE(seen.Shown);
         QFile file(printer.outputFileName());

@@ -6,6 +6,7 @@
 #include "ReferenceDocumentViewer.h"
 #include "WindowFixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -41,7 +42,7 @@ protected:
     // Clicks the button and answers the message box, if one comes.
     std::vector<Message> Click(const char* button) {
         std::vector<Message> messages;
-        WhenModal<QMessageBox>([&messages](QMessageBox* box) {
+        const auto answer = WhenModal<QMessageBox>([&messages](QMessageBox* box) {
             messages.push_back({box->windowTitle(), box->text(), box->icon(),
                                 box->standardButtons(),
                                 QGuiApplication::overrideCursor() == nullptr});
@@ -92,6 +93,13 @@ TEST_F(DocumentButtons, TheCopyIsReadableByTheUserAlone) {
     EXPECT_EQ(file.permissions() & others, QFile::Permissions());
     EXPECT_TRUE(file.permissions().testFlag(QFile::ReadOwner));
     EXPECT_EQ(folder.permissions() & others, QFile::Permissions());
+}
+
+TEST_F(DocumentButtons, AFolderThatWentIsCreatedAnew) {
+    ASSERT_TRUE(Click(kButtons[1].name).empty());
+    QDir(QFileInfo(Desktop.Documents.back()).absolutePath()).removeRecursively();
+    EXPECT_TRUE(Click(kButtons[1].name).empty());
+    EXPECT_EQ(ReadAll(Desktop.Documents.back()), Contents(kButtons[1].document));
 }
 
 TEST_F(DocumentButtons, WithoutAViewerAskForAcrobatReader) {

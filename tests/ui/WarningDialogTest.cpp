@@ -94,7 +94,7 @@ TEST_F(WarningDialog, ShowsTheTextsOfEveryPage) {
 
 // Runs the dialog and closes it the way `answer` does; returns its result.
 template <class Answer> int Answered(TformZprava& dialog, Answer answer) {
-    WhenModal<TformZprava>(answer);
+    const auto answering = WhenModal<TformZprava>(answer);
     return dialog.exec();
 }
 
