@@ -45,7 +45,7 @@ struct OptionSpec {
     std::string_view Help;
 };
 
-// The options given to one command, checked against its specs.
+// The options given to one command, checked against its declared options.
 class Arguments {
 public:
     [[nodiscard]] bool Has(std::string_view name) const;

@@ -126,11 +126,11 @@ TDetailsPanel::TDetailsPanel(QWidget* parent) : QFrame(parent) {
 }
 
 void TDetailsPanel::CreateRow(int row) {
-    const TRowSpec& spec = kRows[static_cast<std::size_t>(row)];
+    const TRowSpec& definition = kRows[static_cast<std::size_t>(row)];
     const auto i = static_cast<std::size_t>(row);
-    Captions[i] =
-        CreateLabel(this, Name("label_", spec.Stem, ""), QString::fromUtf8(spec.Caption), kNavy);
-    Values[i] = CreateLabel(this, Name("label", spec.Stem, "Data"), QString(), kBlue);
+    Captions[i] = CreateLabel(this, Name("label_", definition.Stem, ""),
+                              QString::fromUtf8(definition.Caption), kNavy);
+    Values[i] = CreateLabel(this, Name("label", definition.Stem, "Data"), QString(), kBlue);
     Values[i]->setAccessibleName(SpokenCaption(Captions[i]->text()));
     Values[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Grid->setRowMinimumHeight(row, kRowHeight);
@@ -148,9 +148,9 @@ void TDetailsPanel::CreateRow(int row) {
         Values[i]->setFixedWidth(kValueWidth);
         Grid->addWidget(Values[i], row, 1);
     }
-    if (spec.Unit != nullptr) {
-        Units[i] = CreateLabel(this, Name("label", spec.Stem, "Units"),
-                               QString::fromUtf8(spec.Unit), kNavy);
+    if (definition.Unit != nullptr) {
+        Units[i] = CreateLabel(this, Name("label", definition.Stem, "Units"),
+                               QString::fromUtf8(definition.Unit), kNavy);
         Units[i]->setFixedWidth(kUnitWidth);
         Grid->addWidget(Units[i], row, 2);
     }
