@@ -2,6 +2,7 @@
 // the event loop until the window closes.
 #include "ApplicationTitle.h"
 #include "ProgramIcon.h"
+#include "QuitAfterShow.h"
 #include "frmDorvanta.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
 
     dorvanta::TformDorvanta form(QCoreApplication::applicationDirPath());
     QObject::connect(&form, &QDialog::finished, &application, &QCoreApplication::quit);
+    dorvanta::QuitAfterFirstPaint::InstallIfRequested(form);
     form.show();
     return QApplication::exec();
 }

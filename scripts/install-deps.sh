@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   fonts-liberation poppler-utils xvfb xauth xdg-utils
   clang clang-format
+  dpkg-dev desktop-file-utils
 )
 
 missing=()

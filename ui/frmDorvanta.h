@@ -81,8 +81,8 @@ private:
     void CreateZadaniPage(QWidget* page);
     void CreateCircuitPanel(QWidget* page);
     QWidget* CreateCriteria(QWidget* page);
-    QWidget* CreateCapacitancePage();
-    QWidget* CreatePartNumberPage();
+    QWidget* CreateCapacitancePage(QWidget* notebook);
+    QWidget* CreatePartNumberPage(QWidget* notebook);
     QLayout* CreateDocumentButtons(QWidget* page);
     void SetTabOrder();
     void CreateTabulkaPage(QWidget* page);

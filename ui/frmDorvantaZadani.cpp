@@ -233,15 +233,17 @@ QWidget* TformDorvanta::CreateCriteria(QWidget* page) {
 
     notebookParametry = new QStackedWidget(box);
     notebookParametry->setObjectName(QStringLiteral("notebookParametry"));
-    notebookParametry->addWidget(CreateCapacitancePage());
-    notebookParametry->addWidget(CreatePartNumberPage());
+    // The pages are made inside their container: a list made elsewhere and
+    // moved in would build its popup anew for the container's font.
+    notebookParametry->addWidget(CreateCapacitancePage(notebookParametry));
+    notebookParametry->addWidget(CreatePartNumberPage(notebookParametry));
     notebookParametry->setCurrentIndex(0);
     layout->addWidget(notebookParametry);
     return box;
 }
 
-QWidget* TformDorvanta::CreateCapacitancePage() {
-    auto* page = new QWidget();
+QWidget* TformDorvanta::CreateCapacitancePage(QWidget* notebook) {
+    auto* page = new QWidget(notebook);
     page->setObjectName(QStringLiteral("Capacitance"));
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(18, 2, 0, 2);
@@ -277,8 +279,8 @@ QWidget* TformDorvanta::CreateCapacitancePage() {
     return page;
 }
 
-QWidget* TformDorvanta::CreatePartNumberPage() {
-    auto* page = new QWidget();
+QWidget* TformDorvanta::CreatePartNumberPage(QWidget* notebook) {
+    auto* page = new QWidget(notebook);
     page->setObjectName(QStringLiteral("PartNumber"));
     auto* grid = new QGridLayout(page);
     grid->setContentsMargins(18, 2, 0, 2);
