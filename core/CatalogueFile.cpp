@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "SafeFileWriter.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -82,9 +83,13 @@ TCatalogueLoad LoadBuiltIn(std::string startMessage, TPartNumbers& catalogue) {
 }
 
 // Reads the entries after the header of a file that passed the check. The
-// entries replace `catalogue` only when every one of them was read.
+// entries replace `catalogue` only when every one of them was read. They are
+// read block by block through a small buffer and appended to a vector of
+// their final size: each page of the catalogue is written once (a vector
+// sized first would be zeroed first), and only one block is held twice.
 TCatalogueLoad LoadEntries(std::istream& in, const TCatalogueCheck& check,
                            const TLocaleTexts& locale, TPartNumbers& catalogue) {
+    constexpr std::size_t kBlockEntries = 4096;
     const auto size = StreamSize(in);
     if (const auto* error = std::get_if<std::string>(&size)) {
         return Failure(TCatalogueLoad::Outcome::IoFailure, *error, catalogue);
@@ -94,14 +99,24 @@ TCatalogueLoad LoadEntries(std::istream& in, const TCatalogueCheck& check,
         return Failure(TCatalogueLoad::Outcome::IoFailure, SystemErrorText(0), catalogue);
     }
     TPartNumbers entries;
-    if (!Allocated([&] { entries.resize(records - 1); })) {
+    TPartNumbers block;
+    if (!Allocated([&] {
+            entries.reserve(records - 1);
+            block.resize(std::min<std::uint64_t>(records - 1, kBlockEntries));
+        })) {
         return OutOfMemory(catalogue);
     }
     in.seekg(static_cast<std::streamoff>(kRecordSize));
-    const auto error =
-        ReadExactly(in, entries.data(), static_cast<std::streamsize>(entries.size() * kRecordSize));
-    if (error) {
-        return Failure(TCatalogueLoad::Outcome::IoFailure, *error, catalogue);
+    while (entries.size() < entries.capacity()) {
+        const std::size_t count = std::min(block.size(), entries.capacity() - entries.size());
+        const auto error =
+            ReadExactly(in, block.data(), static_cast<std::streamsize>(count * kRecordSize));
+        if (error) {
+            return Failure(TCatalogueLoad::Outcome::IoFailure, *error, catalogue);
+        }
+        // Within the reserved capacity: no reallocation, no failure.
+        entries.insert(entries.end(), block.begin(),
+                       block.begin() + static_cast<std::ptrdiff_t>(count));
     }
     catalogue.swap(entries);
     TCatalogueLoad load;

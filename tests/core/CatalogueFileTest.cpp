@@ -128,7 +128,9 @@ TEST_F(CatalogueFileTest, AHeaderAloneLoadsAnEmptyExternalCatalogueWithTheNote) 
 }
 
 TEST_F(CatalogueFileTest, LoadsWholeRecordsAndIgnoresTrailingBytes) {
-    for (const std::size_t records : {1u, 2u, 5u}) {
+    // The entries are read in blocks of 4096: counts at and across the
+    // blocks' edges too.
+    for (const std::size_t records : {1u, 2u, 5u, 4097u, 4098u, 8194u}) {
         const auto entries = SampleEntries(records - 1);
         WriteBytes(file, FileBytes(HeaderBytes(), entries) + std::string(50, '\x7F'));
         ASSERT_EQ(std::filesystem::file_size(file), kRecordSize * records + 50);
@@ -264,11 +266,17 @@ private:
 };
 
 TEST_F(CatalogueFileTest, AReadFailurePartWayLeavesTheCatalogueEmpty) {
-    const std::string bytes = FileBytes(HeaderBytes(), SampleEntries(4));
-    FailingBuffer buffer(bytes, bytes.size(), 2 * kRecordSize + 30, ENXIO);
-    std::istream in(&buffer);
-    const auto load = LoadCatalogueFrom(in, CommaLocale(), catalogue);
-    ExpectFailure(load, Outcome::IoFailure, std::system_category().message(ENXIO));
+    // In the first block of entries, and in a later one after whole blocks
+    // were read.
+    for (const std::size_t failingRecord : {2u, 4500u}) {
+        catalogue = SampleEntries(3);
+        const std::string bytes = FileBytes(HeaderBytes(), SampleEntries(5000));
+        FailingBuffer buffer(bytes, bytes.size(), failingRecord * kRecordSize + 30, ENXIO);
+        std::istream in(&buffer);
+        const auto load = LoadCatalogueFrom(in, CommaLocale(), catalogue);
+        SCOPED_TRACE(failingRecord);
+        ExpectFailure(load, Outcome::IoFailure, std::system_category().message(ENXIO));
+    }
 }
 
 TEST_F(CatalogueFileTest, NotEnoughMemoryLeavesTheCatalogueEmptyWithoutNote) {
