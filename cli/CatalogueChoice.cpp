@@ -1,7 +1,6 @@
 #include "CatalogueChoice.h"
 
-#include "Catalogue.h"
-#include "CatalogueFile.h"
+#include "PartNumbers.h"
 
 #include <filesystem>
 
@@ -10,7 +9,7 @@ namespace dorvanta::cli {
 CatalogueChoice ChooseCatalogue(const Arguments& args, std::ostream& err) {
     const std::filesystem::path file = args.Required(std::string(kCatalogueOption));
     // No locale service here: a decimal point and yyyy-mm-dd dates.
-    const TCatalogueLoad load = LoadCatalogueFile(file, TLocaleTexts{}, PartNumbers);
+    const TCatalogueLoad load = LoadPartNumbers(file, TLocaleTexts{});
     if (!load.StartMessage.empty()) {
         err << load.StartMessage << "\n";
     }
@@ -24,7 +23,7 @@ CatalogueChoice ChooseCatalogue(const Arguments& args, std::ostream& err) {
     case TCatalogueLoad::Outcome::Internal:
         break;
     }
-    return {PartNumbers, load.CaptionNote, load.StartMessage};
+    return {PartNumbers(), load.CaptionNote, load.StartMessage};
 }
 
 } // namespace dorvanta::cli

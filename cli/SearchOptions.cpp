@@ -1,6 +1,7 @@
 #include "SearchOptions.h"
 
 #include "CriteriaOptions.h"
+#include "SearchRun.h"
 
 #include <array>
 
@@ -86,10 +87,9 @@ TVstupniUdaje ApplicationData(const Arguments& args) {
 
 SearchRun RunSearch(const Arguments& args, const TVstupniUdaje& data, std::ostream& err) {
     SearchRun run{ChooseCatalogue(args, err), args.Has("--closest-match"), {}, {}};
-    if (data.Imax > 0 && data.Va > 0) {
-        FindParts(run.Catalogue.Entries, data, run.Parts, run.Reasons, run.ClosestMatch);
-    }
-    run.Parts.Sort();
+    TSearchOutcome outcome = SearchCatalogue(run.Catalogue.Entries, data, run.ClosestMatch);
+    run.Parts = std::move(outcome.Parts);
+    run.Reasons = outcome.Reasons;
     return run;
 }
 

@@ -8,12 +8,8 @@
 
 namespace dorvanta {
 
-// The catalogue in memory: entries in load order, which is the search order.
+// A catalogue in memory: entries in load order, which is the search order.
 using TPartNumbers = std::vector<TPartNoRecord>;
-
-// The program's catalogue: empty at start, filled once by the catalogue load,
-// read by everything else, emptied when the main window goes.
-extern TPartNumbers PartNumbers;
 
 inline constexpr std::size_t kBuiltInCatalogueSize = 2072;
 

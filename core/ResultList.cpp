@@ -15,6 +15,10 @@ std::string_view TResultLine::PartNumber() const noexcept {
     return LinePartNumber(Text);
 }
 
+TPartNoInfo CandidateInfo(const TResultLine& line) {
+    return *line.Info;
+}
+
 std::string ResultLineText(std::string_view partNumber, std::string_view voltage) {
     std::string text;
     text.reserve(partNumber.size() + 1 + voltage.size());

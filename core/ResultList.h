@@ -21,7 +21,13 @@ struct TResultLine {
     std::unique_ptr<TPartNoInfo> Info; // never null in a list
 
     [[nodiscard]] std::string_view PartNumber() const noexcept;
+    [[nodiscard]] Real RatedVoltage() const noexcept { return Info->RatedVoltage; }
 };
+
+// The candidate of a line: its catalogue values and every value computed for
+// the application. Readers (the details panel, the report, the exports) take
+// a line's values through here, once per line they show.
+[[nodiscard]] TPartNoInfo CandidateInfo(const TResultLine& line);
 
 // The part number of a line text: the text before its first blank.
 [[nodiscard]] std::string_view LinePartNumber(std::string_view lineText) noexcept;

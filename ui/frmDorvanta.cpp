@@ -1,9 +1,8 @@
 #include "frmDorvanta.h"
 
 #include "ApplicationTitle.h"
-#include "Catalogue.h"
-#include "CatalogueFile.h"
 #include "LocaleTexts.h"
+#include "PartNumbers.h"
 #include "Pictures.h"
 #include "ReportPrinting.h"
 #include "ResultsPage.h"
@@ -179,8 +178,8 @@ void TformDorvanta::FormCreate(const QString& catalogueDirectory) {
 }
 
 bool TformDorvanta::LoadCatalogue(const QString& catalogueDirectory) {
-    const TCatalogueLoad load = dorvanta::LoadCatalogue(QDir(catalogueDirectory).filesystemPath(),
-                                                        CurrentLocaleTexts(), PartNumbers);
+    const TCatalogueLoad load = LoadPartNumbers(
+        QDir(catalogueDirectory).filesystemPath() / kCatalogueFileName, CurrentLocaleTexts());
     setWindowTitle(windowTitle() + ToQString(load.CaptionNote));
     StartMessage = ToQString(load.StartMessage);
     switch (load.Result) {
@@ -222,7 +221,7 @@ void TformDorvanta::FormShow() {
 void TformDorvanta::FormDestroy() {
     ClearResults();
     ResultList.reset();
-    PartNumbers.clear();
+    ClearPartNumbers();
 }
 
 void TformDorvanta::ClearResults() {

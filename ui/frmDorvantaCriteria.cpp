@@ -3,9 +3,9 @@
 // page into the application data.
 #include "frmDorvanta.h"
 
-#include "Catalogue.h"
 #include "CriteriaLists.h"
 #include "LocaleTexts.h"
+#include "PartNumbers.h"
 #include "Series.h"
 #include "ValueLists.h"
 
@@ -44,7 +44,7 @@ void TformDorvanta::InitCriteriaLists() {
     SelectText(*comboboxCapacitance1, FormatNumber(kDefaultCapacitance));
 
     TValueList caseSizes;
-    FillCaseSizeList(PartNumbers, tvAll, caseSizes);
+    FillCaseSizeList(PartNumbers(), tvAll, caseSizes);
     SetListItems(*comboboxCaseSize, caseSizes);
     SelectText(*comboboxCaseSize, kAllText);
     SetListItems(*comboboxPNCaseSize, caseSizes);
@@ -59,11 +59,11 @@ void TformDorvanta::InitCriteriaLists() {
 
     const std::string decimal = LocaleDecimalSeparator();
     TValueList capacitances;
-    FillCapacitanceList(PartNumbers, tvAll, kAll, capacitances, decimal);
+    FillCapacitanceList(PartNumbers(), tvAll, kAll, capacitances, decimal);
     SetListItems(*comboboxPNcapacitance, capacitances);
     SelectText(*comboboxPNcapacitance, kAllText);
     TValueList voltages;
-    FillVoltageList(PartNumbers, tvAll, kAll, kAll, voltages, decimal);
+    FillVoltageList(PartNumbers(), tvAll, kAll, kAll, voltages, decimal);
     SetListItems(*comboboxPNvoltage, voltages);
     SelectText(*comboboxPNvoltage, kAllText);
 }
@@ -93,7 +93,7 @@ TTypVyrobku TformDorvanta::SelectedSeries() const {
 // the cascade, leaving the lists further down as they were.
 void TformDorvanta::comboboxPNtypeChange() {
     const bool selected = RefillList(*comboboxPNCaseSize, [this](TValueList& list) {
-        FillCaseSizeList(PartNumbers, SelectedSeries(), list);
+        FillCaseSizeList(PartNumbers(), SelectedSeries(), list);
     });
     if (selected) {
         comboboxPNCaseSizeChange();
@@ -102,7 +102,7 @@ void TformDorvanta::comboboxPNtypeChange() {
 
 void TformDorvanta::comboboxPNCaseSizeChange() {
     const bool selected = RefillList(*comboboxPNcapacitance, [this](TValueList& list) {
-        FillCapacitanceList(PartNumbers, SelectedSeries(),
+        FillCapacitanceList(PartNumbers(), SelectedSeries(),
                             ToStdString(ListText(*comboboxPNCaseSize)), list,
                             LocaleDecimalSeparator());
     });
@@ -113,7 +113,7 @@ void TformDorvanta::comboboxPNCaseSizeChange() {
 
 void TformDorvanta::comboboxPNcapacitanceChange() {
     RefillList(*comboboxPNvoltage, [this](TValueList& list) {
-        FillVoltageList(PartNumbers, SelectedSeries(), ToStdString(ListText(*comboboxPNCaseSize)),
+        FillVoltageList(PartNumbers(), SelectedSeries(), ToStdString(ListText(*comboboxPNCaseSize)),
                         ToStdString(ListText(*comboboxPNcapacitance)), list,
                         LocaleDecimalSeparator());
     });

@@ -5,9 +5,9 @@
 
 #include "ApplicationTitle.h"
 #include "BusyCursor.h"
-#include "Catalogue.h"
+#include "PartNumbers.h"
 #include "ResultsPage.h"
-#include "Search.h"
+#include "SearchRun.h"
 #include "frmZprava.h"
 
 #include <QMessageBox>
@@ -25,7 +25,6 @@ void TformDorvanta::actionNextExecute() {
     if (ResultList->empty()) {
         return; // RunSearch has told the user why
     }
-    ResultList->Sort();
     pageTabulka->BuildTree(*ResultList);
     notebookDorvanta->setCurrentIndex(kPageIndexTabulka);
     pageTabulka->SelectFirstPart();
@@ -39,12 +38,10 @@ void TformDorvanta::RunSearch() {
     if (!read) {
         return; // Next is disabled while a text is not a number
     }
-    TRejectReasons reasons;
-    if (input.Imax > 0 && input.Va > 0) {
-        FindParts(PartNumbers, input, *ResultList, reasons, ClosestMatch);
-    }
+    TSearchOutcome outcome = SearchCatalogue(PartNumbers(), input, ClosestMatch);
+    *ResultList = std::move(outcome.Parts);
     if (ResultList->empty()) {
-        if (reasons.Contains(rrSurge)) {
+        if (outcome.Reasons.Contains(rrSurge)) {
             ClosestMatch = AskZprava(false);
         } else {
             ShowNoRecordsFound();
@@ -55,11 +52,11 @@ void TformDorvanta::RunSearch() {
     }
     // The closest-match rerun admits an application surge up to 15 % above
     // the test surge.
-    reasons.Clear();
-    FindParts(PartNumbers, input, *ResultList, reasons, ClosestMatch);
+    outcome = SearchCatalogue(PartNumbers(), input, ClosestMatch);
+    *ResultList = std::move(outcome.Parts);
     if (!ResultList->empty()) {
         pageTabulka->ShowCurrentNote(true);
-    } else if (reasons.Contains(rrSurge)) {
+    } else if (outcome.Reasons.Contains(rrSurge)) {
         (void)AskZprava(true);
     } else {
         ShowNoRecordsFound();

@@ -1,7 +1,7 @@
 // The main window's frame, its five actions and the wizard's two pages.
 #include "WindowFixture.h"
 
-#include "Catalogue.h"
+#include "PartNumbers.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -108,13 +108,13 @@ TEST_P(EscapeCloses, TheWindowFromEitherPage) {
 INSTANTIATE_TEST_SUITE_P(Pages, EscapeCloses, testing::Values(0, 1));
 
 TEST_F(MainWindow, HoldsTheCatalogueAndTheCandidatesUntilItGoes) {
-    EXPECT_EQ(PartNumbers.size(), kBuiltInCatalogueSize);
+    EXPECT_EQ(PartNumbers().size(), kBuiltInCatalogueSize);
     Form->ResultList->Add("KRBA105*035# 35", std::make_unique<TPartNoInfo>());
     Form->ClearResults();
     EXPECT_TRUE(Form->ResultList->empty());
     Form->ResultList->Add("KRBA105*035# 35", std::make_unique<TPartNoInfo>());
     Form.reset();
-    EXPECT_TRUE(PartNumbers.empty());
+    EXPECT_TRUE(PartNumbers().empty());
 }
 
 TEST_F(MainWindow, ClosingTheWindowGoesThroughCancel) {

@@ -1,7 +1,0 @@
-#include "Catalogue.h"
-
-namespace dorvanta {
-
-TPartNumbers PartNumbers;
-
-} // namespace dorvanta
