@@ -1,5 +1,5 @@
 # One interface target carries the language level and the warnings; every
-# target of the project links it. Qt targets link dorvanta_qt_options too.
+# target of the project links it. Qt targets link Dorvanta::qt_options too.
 add_library(dorvanta_options INTERFACE)
 add_library(Dorvanta::options ALIAS dorvanta_options)
 target_compile_features(dorvanta_options INTERFACE cxx_std_20)
@@ -10,7 +10,7 @@ target_compile_options(dorvanta_options INTERFACE
 
 add_library(dorvanta_qt_options INTERFACE)
 add_library(Dorvanta::qt_options ALIAS dorvanta_qt_options)
-target_link_libraries(dorvanta_qt_options INTERFACE dorvanta_options)
+target_link_libraries(dorvanta_qt_options INTERFACE Dorvanta::options)
 target_compile_definitions(dorvanta_qt_options INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_CAST_TO_ASCII
@@ -25,4 +25,21 @@ if(DORVANTA_SANITIZE)
   target_compile_options(dorvanta_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(dorvanta_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# The hardening that Debian's packages are built with (dpkg-buildflags with
+# hardening=+all): fortified C library calls, stack protection, position-
+# independent executables, read-only relocations resolved at start. The
+# release and package presets turn it on.
+option(DORVANTA_HARDEN "Build with the hardening flags of Debian's packages" OFF)
+if(DORVANTA_HARDEN)
+  include(CheckPIESupported)
+  check_pie_supported(LANGUAGES CXX)
+  set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+  target_compile_definitions(dorvanta_options INTERFACE _FORTIFY_SOURCE=2)
+  target_compile_options(dorvanta_options INTERFACE
+    -fstack-protector-strong -fstack-clash-protection
+    $<$<STREQUAL:${CMAKE_SYSTEM_PROCESSOR},x86_64>:-fcf-protection>
+    -Wformat -Werror=format-security)
+  target_link_options(dorvanta_options INTERFACE -Wl,-z,relro -Wl,-z,now)
 endif()

@@ -74,8 +74,8 @@ int GenerateReport(const TBandHeights& heights, double pageHeight, const TReport
 }
 
 TReportCanvas::TReportCanvas(QPainter& painter, QPagedPaintDevice& device, TPageRange range)
-    : painter_(painter), device_(device), range_(range),
-      unitsPerMm_(device.logicalDpiY() / 25.4) {}
+    : painter_(painter), device_(device), range_(range), unitsPerMm_(device.logicalDpiY() / 25.4) {
+}
 
 bool TReportCanvas::BeginBand(const TPlacedBand& band) {
     if (band.Page < range_.First || band.Page > range_.Last) {

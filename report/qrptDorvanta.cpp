@@ -94,11 +94,12 @@ void LineText(TReportCanvas& canvas, double left, double top, double width, doub
 
 void DrawFitExponent(TReportCanvas& canvas, double top) {
     QPainter& painter = canvas.Painter();
-    const double baseWidth = painter.fontMetrics().horizontalAdvance(QString::fromUtf16(kFitCaptionBase));
+    const double baseWidth =
+        painter.fontMetrics().horizontalAdvance(QString::fromUtf16(kFitCaptionBase));
     const QFont captionFont = painter.font();
     painter.setFont(ReportFont(8));
-    const QRectF rect(canvas.Mm(kRightCaption) + baseWidth, canvas.Mm(top + 0.3),
-                      canvas.Mm(5), canvas.Mm(kRowHeight / 2));
+    const QRectF rect(canvas.Mm(kRightCaption) + baseWidth, canvas.Mm(top + 0.3), canvas.Mm(5),
+                      canvas.Mm(kRowHeight / 2));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf16(kFitExponent));
     painter.setFont(captionFont);
 }
@@ -127,10 +128,10 @@ TquickreportDorvanta::TquickreportDorvanta(const TResultList& list, std::string 
 }
 
 void TquickreportDorvanta::SetUpPage(QPagedPaintDevice& device) {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMarginLeftRight, kMarginTopBottom,
-                                               kMarginLeftRight, kMarginTopBottom),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait,
+        QMarginsF(kMarginLeftRight, kMarginTopBottom, kMarginLeftRight, kMarginTopBottom),
+        QPageLayout::Millimeter));
 }
 
 bool TquickreportDorvanta::QuickRepNeedData() {
@@ -246,7 +247,9 @@ bool TquickreportDorvanta::Print(QPagedPaintDevice& device, TPageRange range, in
         GenerateReport(kReportBands, kPrintHeight,
                        {[this] { return QuickRepNeedData(); },
                         [this] { return childbandDetailBeforePrint(); },
-                        [this, &canvas](const TPlacedBand& band) { PrintBand(canvas, band); }});
+                        [this, &canvas](const TPlacedBand& band) {
+                            PrintBand(canvas, band);
+                        }});
     }
     return painter.end();
 }
@@ -287,8 +290,7 @@ void TquickreportDorvanta::qrbandPageHeaderPrint(TReportCanvas& canvas) const {
     LineText(canvas, 0, 0, kPrintWidth, 6.6, QStringLiteral("Dorvanta"), Qt::AlignHCenter);
     if (!qrlabelPoznamka.isEmpty()) {
         painter.setFont(ReportFont(10));
-        LineText(canvas, 27, 6.6, kPrintWidth - 27, kReportBands.PageHeader - 6.6,
-                 qrlabelPoznamka);
+        LineText(canvas, 27, 6.6, kPrintWidth - 27, kReportBands.PageHeader - 6.6, qrlabelPoznamka);
     }
 }
 

@@ -9,8 +9,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   fonts-liberation poppler-utils xvfb xauth xdg-utils
-  clang clang-format
-  dpkg-dev desktop-file-utils
+  clang clang-format clang-tidy
+  dpkg-dev desktop-file-utils help2man lintian appstream
 )
 
 missing=()

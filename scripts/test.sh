@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds everything with
-# warnings as errors and runs every test; then builds the core and the
-# companion under AddressSanitizer and UndefinedBehaviorSanitizer and runs
-# their tests again.
+# warnings as errors, runs every test and clang-tidy over the project's
+# sources; then builds everything again under AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs every test there, the window's
+# included; then builds the catalogue file's fuzz target with clang and runs
+# it for a few seconds from the committed corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,7 +14,10 @@ cd "$(dirname "$0")/.."
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 ctest --preset ci
+./scripts/clang-tidy.sh build/ci
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan
 ctest --preset asan
+
+./scripts/fuzz.sh "${DORVANTA_FUZZ_SECONDS:-10}"

@@ -1,7 +1,9 @@
 # Installs the build in BUILD_DIR into PREFIX and fails unless every file
 # stands where a Linux desktop looks for it: programs in bin, the desktop
-# entry, the icon in each hicolor size (its picture of that size), the README.
-# The installed companion must start with its built-in catalogue.
+# entry and the AppStream metadata (checked by desktop-file-validate and
+# appstreamcli where they are installed), the icon in each hicolor size (its
+# picture of that size), the manual pages, the README, the changelog and the
+# copyright. The installed companion must start with its built-in catalogue.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
   RESULT_VARIABLE result OUTPUT_QUIET)
@@ -16,10 +18,16 @@ function(expect_file path)
 endfunction()
 
 expect_file(bin/dorvanta-cli)
-expect_file(share/doc/dorvanta/README.md)
+expect_file(share/man/man1/dorvanta-cli.1.gz)
+foreach(doc README.md changelog.gz copyright)
+  expect_file(share/doc/dorvanta/${doc})
+endforeach()
 if(WITH_GUI)
   expect_file(bin/dorvanta)
   expect_file(share/applications/dorvanta.desktop)
+  expect_file(share/man/man1/dorvanta.1.gz)
+  set(metainfo share/metainfo/org.example.dorvanta.metainfo.xml)
+  expect_file(${metainfo})
   foreach(size 16 32 48 64 128 256)
     set(icon share/icons/hicolor/${size}x${size}/apps/dorvanta.png)
     expect_file(${icon})
@@ -39,6 +47,13 @@ if(WITH_GUI)
       RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
     if(NOT result EQUAL 0 OR NOT output STREQUAL "")
       message(SEND_ERROR "desktop-file-validate: ${output}")
+    endif()
+  endif()
+  if(APPSTREAMCLI AND EXISTS ${PREFIX}/${metainfo})
+    execute_process(COMMAND ${APPSTREAMCLI} validate --no-net --pedantic ${PREFIX}/${metainfo}
+      RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0 OR NOT output MATCHES "Validation was successful")
+      message(SEND_ERROR "appstreamcli validate: ${output}")
     endif()
   endif()
 endif()

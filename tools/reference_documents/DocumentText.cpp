@@ -25,6 +25,7 @@ QString PlainNumber(Real value) {
 
 std::vector<double> LogarithmicRange(double first, double last, int count) {
     std::vector<double> values;
+    values.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         values.push_back(first * std::pow(last / first, static_cast<double>(i) / (count - 1)));
     }

@@ -138,6 +138,7 @@ char ProbeLetter(TTypVyrobku series) {
 
 std::vector<TTypVyrobku> AllSeries() {
     std::vector<TTypVyrobku> series;
+    series.reserve(kSeriesCount);
     for (int i = 0; i < kSeriesCount; ++i) {
         series.push_back(static_cast<TTypVyrobku>(i));
     }
