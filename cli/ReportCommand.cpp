@@ -18,9 +18,28 @@ std::span<const OptionSpec> Options() {
     static const std::vector<OptionSpec> options = [] {
         std::vector<OptionSpec> all(SearchOptions().begin(), SearchOptions().end());
         all.push_back({"--output", "FILE", "the PDF file to write (replaced when it exists)"});
+        all.push_back({"--page-size", "SIZE", "the paper: A4 (the default), Letter or Legal"});
+        all.push_back({"--landscape", "", "lay the pages out in landscape orientation"});
         return all;
     }();
     return options;
+}
+
+// The report's page from --page-size and --landscape.
+QPageLayout ChosenPage(const Arguments& args) {
+    const std::string name = args.ValueOr("--page-size", "A4");
+    const struct {
+        std::string_view name;
+        QPageSize::PageSizeId id;
+    } sizes[] = {{"A4", QPageSize::A4}, {"Letter", QPageSize::Letter}, {"Legal", QPageSize::Legal}};
+    for (const auto& size : sizes) {
+        if (name == size.name) {
+            return ReportPageLayout(QPageSize(size.id), args.Has("--landscape")
+                                                            ? QPageLayout::Landscape
+                                                            : QPageLayout::Portrait);
+        }
+    }
+    throw UsageError("unknown page size '" + name + "' (A4, Letter or Legal)");
 }
 
 QtMessageHandler previousHandler = nullptr;
@@ -51,12 +70,14 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
 int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
     const TVstupniUdaje data = ApplicationData(args);
     const std::string output = args.Required("--output");
+    const QPageLayout page = ChosenPage(args);
     const SearchRun run = RunSearch(args, data, err);
     if (run.Parts.empty()) {
         throw Failure("no recommended parts: no report written");
     }
     const auto application = OffscreenApplication();
     TquickreportDorvanta report(run.Parts, ".");
+    report.SetPage(page);
     // As in the window, where the note stands while the closest-match
     // result is shown.
     if (!run.ClosestMatch) {
@@ -80,10 +101,12 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
 
 Command ReportCommand() noexcept {
     static const std::string synopsis =
-        "report " + std::string(kSearchSynopsis) + " --output FILE.pdf";
+        "report " + std::string(kSearchSynopsis) +
+        " --output FILE.pdf [--page-size A4|Letter|Legal] [--landscape]";
     return {"report", synopsis,
             "Writes the printed report of the recommended parts, as the window prints it,\n"
-            "to a PDF file (A4). With --closest-match the header carries the note that\n"
+            "to a PDF file (A4 portrait unless --page-size or --landscape say otherwise).\n"
+            "With --closest-match the header carries the note that\n"
             "the application current exceeds the test current. No display is needed.",
             Options(), Run};
 }

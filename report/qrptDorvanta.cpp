@@ -92,19 +92,23 @@ void LineText(TReportCanvas& canvas, double left, double top, double width, doub
          text);
 }
 
-void DrawFitExponent(TReportCanvas& canvas, double top) {
+void DrawFitExponent(TReportCanvas& canvas, double left, double top) {
     QPainter& painter = canvas.Painter();
     const double baseWidth =
         painter.fontMetrics().horizontalAdvance(QString::fromUtf16(kFitCaptionBase));
     const QFont captionFont = painter.font();
     painter.setFont(ReportFont(8));
-    const QRectF rect(canvas.Mm(kRightCaption) + baseWidth, canvas.Mm(top + 0.3), canvas.Mm(5),
-                      canvas.Mm(kRowHeight / 2));
+    const QRectF rect(canvas.Mm(left) + baseWidth, canvas.Mm(top + 0.3),
+                      canvas.Mm(5), canvas.Mm(kRowHeight / 2));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf16(kFitExponent));
     painter.setFont(captionFont);
 }
 
 } // namespace
+
+Real PrintedTestSurge(TTypVyrobku series, const TPocitaneInfo& values) noexcept {
+    return series == tvWIR ? values.AppSurge * 1.1L : values.TestSurge;
+}
 
 QFont ReportFont(int pointSize, bool bold) {
     QFont font(QStringLiteral("Arial"), pointSize, bold ? QFont::Bold : QFont::Normal);
@@ -127,11 +131,31 @@ TquickreportDorvanta::TquickreportDorvanta(const TResultList& list, std::string 
     }
 }
 
-void TquickreportDorvanta::SetUpPage(QPagedPaintDevice& device) {
-    device.setPageLayout(QPageLayout(
-        QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(kMarginLeftRight, kMarginTopBottom, kMarginLeftRight, kMarginTopBottom),
-        QPageLayout::Millimeter));
+QPageLayout ReportPageLayout(const QPageSize& size, QPageLayout::Orientation orientation) {
+    return {size, orientation,
+            QMarginsF(kMarginLeftRight, kMarginTopBottom, kMarginLeftRight, kMarginTopBottom),
+            QPageLayout::Millimeter};
+}
+
+void TquickreportDorvanta::SetPage(const QPageLayout& page) {
+    page_ = ReportPageLayout(page.pageSize(), page.orientation());
+    pageCount_ = 0;
+}
+
+void TquickreportDorvanta::SetUpPage(QPagedPaintDevice& device) const {
+    device.setPageLayout(page_);
+}
+
+double TquickreportDorvanta::PrintWidth() const {
+    return page_.paintRect(QPageLayout::Millimeter).width();
+}
+
+double TquickreportDorvanta::PrintHeight() const {
+    return page_.paintRect(QPageLayout::Millimeter).height();
+}
+
+double TquickreportDorvanta::X(double millimetres) const {
+    return millimetres * PrintWidth() / kPrintWidth;
 }
 
 bool TquickreportDorvanta::QuickRepNeedData() {
@@ -176,7 +200,7 @@ void TquickreportDorvanta::FillPartBlock(const TReportLine& line) {
     const QString dimension =
         part.CaseSize.empty() ? QString() : Utf8(CaseDimensions(series, part.CaseSize));
     const QString df = part.DF == 0 ? QStringLiteral("-") : text.General(part.DF);
-    const Real testSurge = series == tvWIR ? values.AppSurge * 1.1L : values.TestSurge;
+    const Real testSurge = PrintedTestSurge(series, values);
     const int t5 = kTemperatureTop;
 
     block_.qrlabelPartNumberData = QStringLiteral("Moltren Part Number  ") + Utf8(partNumber);
@@ -224,7 +248,7 @@ void TquickreportDorvanta::FillPartBlock(const TReportLine& line) {
 
 int TquickreportDorvanta::CountPages() {
     PartIndex = 0;
-    pageCount_ = GenerateReport(kReportBands, kPrintHeight,
+    pageCount_ = GenerateReport(kReportBands, PrintHeight(),
                                 {[this] { return QuickRepNeedData(); },
                                  [this] { return childbandDetailBeforePrint(); }, nullptr});
     return pageCount_;
@@ -244,7 +268,7 @@ bool TquickreportDorvanta::Print(QPagedPaintDevice& device, TPageRange range, in
         }
         TReportCanvas canvas(painter, device, range);
         PartIndex = 0;
-        GenerateReport(kReportBands, kPrintHeight,
+        GenerateReport(kReportBands, PrintHeight(),
                        {[this] { return QuickRepNeedData(); },
                         [this] { return childbandDetailBeforePrint(); },
                         [this, &canvas](const TPlacedBand& band) {
@@ -287,39 +311,45 @@ void TquickreportDorvanta::PrintBand(TReportCanvas& canvas, const TPlacedBand& b
 void TquickreportDorvanta::qrbandPageHeaderPrint(TReportCanvas& canvas) const {
     QPainter& painter = canvas.Painter();
     painter.setFont(TitleFont());
-    LineText(canvas, 0, 0, kPrintWidth, 6.6, QStringLiteral("Dorvanta"), Qt::AlignHCenter);
+    LineText(canvas, 0, 0, PrintWidth(), 6.6, QStringLiteral("Dorvanta"), Qt::AlignHCenter);
     if (!qrlabelPoznamka.isEmpty()) {
         painter.setFont(ReportFont(10));
-        LineText(canvas, 27, 6.6, kPrintWidth - 27, kReportBands.PageHeader - 6.6, qrlabelPoznamka);
+        LineText(canvas, X(27), 6.6, PrintWidth() - X(27), kReportBands.PageHeader - 6.6,
+                 qrlabelPoznamka);
     }
 }
 
 void TquickreportDorvanta::qrbandDetailPrint(TReportCanvas& canvas) const {
     QPainter& painter = canvas.Painter();
+    const double width = PrintWidth();
     const double frameBottom = kFrameTop + kFrameHeight;
-    painter.drawRect(MmRect(canvas, 0, kFrameTop, kPrintWidth, kFrameHeight));
+    painter.drawRect(MmRect(canvas, 0, kFrameTop, width, kFrameHeight));
     painter.setFont(ReportFont(10, true));
-    LineText(canvas, 0, kFrameTop, kPrintWidth, kFirstRowTop - kFrameTop,
-             block_.qrlabelPartNumberData, Qt::AlignHCenter);
-    Line(canvas, kSplit, kFirstRowTop + kRowHeight, kSplit, frameBottom);
+    LineText(canvas, 0, kFrameTop, width, kFirstRowTop - kFrameTop, block_.qrlabelPartNumberData,
+             Qt::AlignHCenter);
+    Line(canvas, X(kSplit), kFirstRowTop + kRowHeight, X(kSplit), frameBottom);
 
     painter.setFont(ReportFont(10));
+    const double leftCaption = X(kLeftCaption);
+    const double leftValue = X(kLeftValue);
+    const double split = X(kSplit);
+    const double rightCaption = X(kRightCaption);
+    const double rightValue = X(kRightValue);
     for (std::size_t i = 0; i < kPartBlockRows; ++i) {
         const double top = kFirstRowTop + static_cast<double>(i) * kRowHeight;
-        Line(canvas, 0, top, kPrintWidth, top);
+        Line(canvas, 0, top, width, top);
         const TPartBlockRow& row = block_.Rows[i];
         const bool fullWidth = i == 0;
-        LineText(canvas, kLeftCaption, top, kLeftValue - kLeftCaption - kTextGap, kRowHeight,
+        LineText(canvas, leftCaption, top, leftValue - leftCaption - kTextGap, kRowHeight,
                  row.LeftCaption);
-        LineText(canvas, kLeftValue, top,
-                 (fullWidth ? kPrintWidth : kSplit) - kLeftValue - kTextGap, kRowHeight,
-                 row.LeftValue);
-        LineText(canvas, kRightCaption, top, kRightValue - kRightCaption - kTextGap, kRowHeight,
+        LineText(canvas, leftValue, top, (fullWidth ? width : split) - leftValue - kTextGap,
+                 kRowHeight, row.LeftValue);
+        LineText(canvas, rightCaption, top, rightValue - rightCaption - kTextGap, kRowHeight,
                  row.RightCaption);
-        LineText(canvas, kRightValue, top, kPrintWidth - kRightValue - kTextGap, kRowHeight,
+        LineText(canvas, rightValue, top, width - rightValue - kTextGap, kRowHeight,
                  row.RightValue);
         if (i + 1 == kFitRow) {
-            DrawFitExponent(canvas, top);
+            DrawFitExponent(canvas, rightCaption, top);
         }
     }
 }
@@ -328,12 +358,14 @@ void TquickreportDorvanta::childbandDetailPrint(TReportCanvas& canvas) const {
     QPainter& painter = canvas.Painter();
     painter.setFont(ReportFont(8));
     constexpr double kLine = 3.6;
-    LineText(canvas, 3.2, 1, 92, kLine, QStringLiteral("Failure Rate ... 1/MTBF, %/1000 hrs"));
-    LineText(canvas, 95.3, 1, kPrintWidth - 95.3, kLine,
+    const double width = PrintWidth();
+    LineText(canvas, X(3.2), 1, X(92), kLine,
+             QStringLiteral("Failure Rate ... 1/MTBF, %/1000 hrs"));
+    LineText(canvas, X(95.3), 1, width - X(95.3), kLine,
              QStringLiteral("MTBF ... Mean Time Between Failures in hours"));
-    LineText(canvas, 14.6, 1 + kLine, kPrintWidth - 14.6, kLine,
+    LineText(canvas, X(14.6), 1 + kLine, width - X(14.6), kLine,
              QStringLiteral("FIT ... (1 / MTBF) * 1 000 000 000"));
-    Text(canvas, QRectF(0, kNoticeTop, kPrintWidth, kReportBands.Child - kNoticeTop),
+    Text(canvas, QRectF(0, kNoticeTop, width, kReportBands.Child - kNoticeTop),
          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
          QStringLiteral(
              "NOTICE: Specifications are subject to change without notice. All statements, "
@@ -346,13 +378,14 @@ void TquickreportDorvanta::qrbandPageFooterPrint(TReportCanvas& canvas, int page
     QPainter& painter = canvas.Painter();
     painter.setFont(ReportFont(10));
     constexpr double kLine = 4.6;
+    const double width = PrintWidth();
     constexpr double kFirst = 1;
-    LineText(canvas, 0, kFirst, kPrintWidth, kLine,
+    LineText(canvas, 0, kFirst, width, kLine,
              QStringLiteral("Issued by Moltren Technical Marketing Tantalum Division"));
-    LineText(canvas, 0, kFirst + kLine, kPrintWidth, kLine,
+    LineText(canvas, 0, kFirst + kLine, width, kLine,
              QStringLiteral("Contact: ") + QString::fromLatin1(kMakerMailAddress));
-    LineText(canvas, 0, kFirst, kPrintWidth, kLine, qrlabelVersion, Qt::AlignRight);
-    LineText(canvas, 0, kFirst + kLine, kPrintWidth, kLine,
+    LineText(canvas, 0, kFirst, width, kLine, qrlabelVersion, Qt::AlignRight);
+    LineText(canvas, 0, kFirst + kLine, width, kLine,
              qrsysdataCisloStrankyPrint(QString::number(page)), Qt::AlignRight);
 }
 
@@ -364,7 +397,7 @@ QByteArray ReportPdf(TquickreportDorvanta& report) {
         QPdfWriter writer(&buffer);
         writer.setTitle(QStringLiteral("Dorvanta"));
         writer.setCreator(QStringLiteral("Dorvanta"));
-        TquickreportDorvanta::SetUpPage(writer);
+        report.SetUpPage(writer);
         if (!report.Print(writer)) {
             return {};
         }

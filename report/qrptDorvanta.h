@@ -8,9 +8,12 @@
 #include "PartNoInfo.h"
 #include "ReportEngine.h"
 #include "ResultList.h"
+#include "Series.h"
 
 #include <QByteArray>
 #include <QFont>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <array>
@@ -48,7 +51,10 @@ struct TPartBlock {
     std::array<TPartBlockRow, kPartBlockRows> Rows;
 };
 
-// The page and the bands, in millimetres.
+// The page and the bands, in millimetres. The report is laid out for A4
+// portrait; on another page it keeps its margins and band heights, its
+// frame and bands span the page's print width, and its pages hold as many
+// part blocks as fit.
 inline constexpr double kPageWidth = 210;
 inline constexpr double kPageHeight = 297;
 inline constexpr double kMarginTopBottom = 10;
@@ -57,9 +63,19 @@ inline constexpr double kPrintWidth = kPageWidth - 2 * kMarginLeftRight;   // 18
 inline constexpr double kPrintHeight = kPageHeight - 2 * kMarginTopBottom; // 277
 inline constexpr TBandHeights kReportBands = {10.85, 125.41, 24.61, 11.38};
 
+// The report's page on paper of `size` in `orientation`, with its margins.
+[[nodiscard]] QPageLayout ReportPageLayout(const QPageSize& size = QPageSize(QPageSize::A4),
+                                           QPageLayout::Orientation orientation =
+                                               QPageLayout::Portrait);
+
 // The note under the title while the results page shows the closest-match note.
 inline constexpr char16_t kCurrentNote[] =
     u"Application current exceeds the test current. Experimental verification recommended.";
+
+// The value of the row "Moltren Test Surge [A]" for a part of `series`: for
+// WIR parts 1.1 times the application surge, for every other series the test
+// surge that the evaluation computed (and the window shows).
+[[nodiscard]] Real PrintedTestSurge(TTypVyrobku series, const TPocitaneInfo& values) noexcept;
 
 // The report's fonts, requested by the names the layout was made for; on
 // Linux fontconfig maps them to the metric-compatible Liberation fonts.
@@ -86,8 +102,13 @@ public:
     int CountPages();
     [[nodiscard]] int PageCount() const noexcept { return pageCount_; }
 
-    // A4 portrait with the report's margins.
-    static void SetUpPage(QPagedPaintDevice& device);
+    // The page that the report is laid out on; A4 portrait unless changed.
+    // Changing it counts the pages anew at the next print.
+    void SetPage(const QPageLayout& page);
+    [[nodiscard]] const QPageLayout& Page() const noexcept { return page_; }
+
+    // Gives `device` the report's page.
+    void SetUpPage(QPagedPaintDevice& device) const;
 
     // Generates the report on `device`, whose page the caller has set up,
     // painting the pages of `range` `copies` times over. Counts the pages
@@ -111,7 +132,14 @@ private:
     void childbandDetailPrint(TReportCanvas& canvas) const;
     void qrbandPageFooterPrint(TReportCanvas& canvas, int page) const;
 
+    // The print area of the page in millimetres, and a horizontal position
+    // of the A4 layout carried over to this page's print width.
+    [[nodiscard]] double PrintWidth() const;
+    [[nodiscard]] double PrintHeight() const;
+    [[nodiscard]] double X(double millimetres) const;
+
     std::string separator_;
+    QPageLayout page_ = ReportPageLayout();
     TPartBlock block_;
     int pageCount_ = 0;
 };

@@ -7,16 +7,19 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <algorithm>
 #include <memory>
 
 namespace dorvanta {
 
 namespace {
 
-// The pages the dialog chose: from and to are 0 for all pages.
+// The pages the dialog chose (from and to are 0 for all pages), within the
+// pages that the report has on the chosen paper.
 TPageRange ChosenPages(const QPrinter& printer, int pageCount) {
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
-        return {printer.fromPage(), printer.toPage() > 0 ? printer.toPage() : pageCount};
+        const int last = printer.toPage() > 0 ? printer.toPage() : pageCount;
+        return {printer.fromPage(), std::min(last, pageCount)};
     }
     return {1, pageCount};
 }
@@ -31,7 +34,7 @@ TPrintOutcome PrintReport(QWidget* owner, const TResultList& list, bool currentN
 
     printer.setDocName(ApplicationTitle());
     printer.setCopyCount(1);
-    TquickreportDorvanta::SetUpPage(printer);
+    report->SetUpPage(printer);
     QPrintDialog dialog(&printer, owner);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -46,10 +49,13 @@ TPrintOutcome PrintReport(QWidget* owner, const TResultList& list, bool currentN
     if (!currentNoteShown) {
         report->qrlabelPoznamka.clear();
     }
+    // The paper and orientation chosen in the dialog, with the report's margins.
+    report->SetPage(printer.pageLayout());
+    report->SetUpPage(printer);
+    const TPageRange pages = ChosenPages(printer, report->CountPages());
     // A printing system that cannot make copies leaves them to the program.
     const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
-    return report->Print(printer, ChosenPages(printer, pageCount), copies) ? TPrintOutcome::Printed
-                                                                           : TPrintOutcome::Failed;
+    return report->Print(printer, pages, copies) ? TPrintOutcome::Printed : TPrintOutcome::Failed;
 }
 
 } // namespace dorvanta

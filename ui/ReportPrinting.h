@@ -14,7 +14,8 @@ enum class TPrintOutcome { Printed, Cancelled, Failed };
 
 // Counts the report's pages, then shows the print dialog for `printer` with
 // one copy, all pages of 1 to that count and the printer's own settings,
-// then prints the chosen pages and copies. The header note is printed only
+// then prints the chosen pages and copies on the paper and in the
+// orientation chosen in the dialog (A4 portrait to begin with). The header note is printed only
 // when `currentNoteShown`. Cancel prints nothing; Failed means the printer
 // could not be painted on.
 [[nodiscard]] TPrintOutcome PrintReport(QWidget* owner, const TResultList& list,

@@ -89,6 +89,10 @@ TEST(Cli, ExitStatusAndMessages) {
         {"report " + kApplication + " --operator = --cap1 10", 2, ".*missing option --output.*"},
         {"report " + kApplication + " --operator = --cap1 10 --format csv --output r.pdf", 2,
          ".*unknown option '--format'.*"},
+        {"report " + kApplication + " --operator = --cap1 10 --page-size B5 --output r.pdf", 2,
+         ".*unknown page size 'B5'.*"},
+        {"report " + kApplication + " --operator = --cap1 10 --landscape=yes --output r.pdf", 2,
+         ".*takes no value.*"},
     };
     for (const auto& c : cases) {
         const CliRun run = Cli(c.arguments);
@@ -343,6 +347,39 @@ TEST(Cli, ReportWritesTheSearchAsAPdfWithoutADisplay) {
     EXPECT_EQ(Count(text, "Moltren Part Number"), parts);
     EXPECT_EQ(Count(text, "of " + std::to_string(pages) + "\n"), pages);
     EXPECT_EQ(Count(text, kNote), 0U);
+    std::remove(pdf.c_str());
+}
+
+// On every paper and in either orientation each page carries the footer
+// with its own page text.
+TEST(Cli, AReportOnTheChosenPaperCarriesTheFooterOnEveryPage) {
+    const std::string pdf = ::testing::TempDir() + "cli_paper_" + std::to_string(getpid()) + ".pdf";
+    for (const std::string paper :
+         {"--page-size Letter", "--landscape", "--page-size Legal --landscape", "--page-size A4"}) {
+        SCOPED_TRACE(paper);
+        const CliRun run = Cli("report " + kApplication + " --operator = --cap1 10 " + paper +
+                               " --output '" + pdf + "'");
+        ASSERT_EQ(run.status, 0) << run.err;
+        std::smatch reported;
+        ASSERT_TRUE(std::regex_search(run.out, reported, std::regex(" on ([0-9]+) pages\n$")))
+            << run.out;
+        const int pages = std::stoi(reported[1]);
+        std::vector<std::string> texts;
+        std::istringstream all(PdfText(pdf));
+        for (std::string page; std::getline(all, page, '\f');) {
+            if (page.find_first_not_of(" \n") != std::string::npos) {
+                texts.push_back(page);
+            }
+        }
+        ASSERT_EQ(texts.size(), static_cast<std::size_t>(pages));
+        for (int p = 1; p <= pages; ++p) {
+            const std::string& text = texts[static_cast<std::size_t>(p - 1)];
+            EXPECT_EQ(Count(text, "Issued by Moltren Technical Marketing Tantalum Division"), 1U)
+                << "page " << p;
+            EXPECT_EQ(Count(text, "Page " + std::to_string(p) + " of " + std::to_string(pages)), 1U)
+                << "page " << p;
+        }
+    }
     std::remove(pdf.c_str());
 }
 

@@ -310,7 +310,7 @@ TEST(ReportTest, OnlyTheChosenPagesAndCopiesArePrinted) {
         buffer.open(QIODevice::WriteOnly);
         {
             QPdfWriter writer(&buffer);
-            TquickreportDorvanta::SetUpPage(writer);
+            report.SetUpPage(writer);
             EXPECT_TRUE(report.Print(writer, range, copies));
         }
         return PdfPages(bytes);
@@ -323,6 +323,71 @@ TEST(ReportTest, OnlyTheChosenPagesAndCopiesArePrinted) {
     ASSERT_EQ(twice.size(), 4);
     EXPECT_EQ(twice[0], twice[2]);
     EXPECT_EQ(twice[1], twice[3]);
+}
+
+// On the paper and in the orientation chosen, every page carries the footer
+// and its page text, and nothing of the report lies outside the page's
+// print area (its margins: 13 mm left and right, 10 mm top and bottom).
+TEST(ReportTest, OnEveryPaperTheFooterAndThePageTextStandInsideEveryPage) {
+    struct Case {
+        QPageSize::PageSizeId Paper;
+        QPageLayout::Orientation Orientation;
+        int Parts;
+        int Pages; // one part block a page where two do not fit
+        QString PdfInfoSize;
+    };
+    const Case cases[] = {
+        {QPageSize::Letter, QPageLayout::Portrait, 3, 3, u"612 x 792 pts (letter)"_s},
+        {QPageSize::A4, QPageLayout::Landscape, 3, 3, u"842 x 595 pts (A4)"_s},
+        {QPageSize::Letter, QPageLayout::Landscape, 2, 2, u"792 x 612 pts (letter)"_s},
+        {QPageSize::Legal, QPageLayout::Portrait, 4, 2, u"612 x 1008 pts"_s},
+        {QPageSize::A4, QPageLayout::Portrait, 4, 3, u"595 x 842 pts (A4)"_s},
+    };
+    constexpr double kPointsPerMm = 72 / 25.4;
+    constexpr double kSlack = 0.5; // points, for glyph boxes that touch the margin
+    for (const Case& c : cases) {
+        const std::string name = QPageSize(c.Paper).name().toStdString() +
+                                 (c.Orientation == QPageLayout::Landscape ? " landscape" : "");
+        SCOPED_TRACE(name);
+        const TResultList list = KelParts(c.Parts);
+        TquickreportDorvanta report(list, ".");
+        report.SetPage(ReportPageLayout(QPageSize(c.Paper), c.Orientation));
+        const QByteArray pdf = ReportPdf(report);
+        EXPECT_TRUE(PdfInfo(pdf).contains(c.PdfInfoSize)) << PdfInfo(pdf).toStdString();
+
+        const QStringList pages = PdfPages(pdf);
+        ASSERT_EQ(pages.size(), c.Pages);
+        EXPECT_EQ(report.PageCount(), c.Pages);
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            const QString pageText = u"Page %1 of %2"_s.arg(p + 1).arg(c.Pages);
+            EXPECT_TRUE(LastLine(pages[p]).endsWith(pageText))
+                << "page " << p + 1 << ": " << LastLine(pages[p]).toStdString();
+            EXPECT_TRUE(
+                pages[p].contains(u"Issued by Moltren Technical Marketing Tantalum Division"_s));
+            EXPECT_TRUE(pages[p].contains(u"Contact: techsales@moltren.example"_s));
+            EXPECT_TRUE(pages[p].contains(u"Software Version: "_s));
+        }
+        EXPECT_EQ(PartBlocks(pages).size(), c.Parts);
+
+        const auto boxes = PdfWordBoxes(pdf);
+        ASSERT_EQ(boxes.size(), static_cast<std::size_t>(c.Pages));
+        for (std::size_t p = 0; p < boxes.size(); ++p) {
+            const QSizeF size = boxes[p].Size;
+            const QRectF printArea(13 * kPointsPerMm - kSlack, 10 * kPointsPerMm - kSlack,
+                                   size.width() - 26 * kPointsPerMm + 2 * kSlack,
+                                   size.height() - 20 * kPointsPerMm + 2 * kSlack);
+            int pageTexts = 0;
+            for (const PdfWord& word : boxes[p].Words) {
+                EXPECT_TRUE(printArea.contains(word.Box))
+                    << "page " << p + 1 << ": \"" << word.Text.toStdString() << "\" at "
+                    << word.Box.left() << ", " << word.Box.top() << " - " << word.Box.right()
+                    << ", " << word.Box.bottom() << " of " << size.width() << " x "
+                    << size.height();
+                pageTexts += word.Text == u"Page"_s ? 1 : 0;
+            }
+            EXPECT_EQ(pageTexts, 1) << "page " << p + 1;
+        }
+    }
 }
 
 TEST(ReportTest, ThePdfIsTitledAfterTheProgramAndIsA4) {

@@ -5,11 +5,16 @@
 #include "ReportPrinting.h"
 #include "WindowFixture.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
+
+#include <functional>
 
 namespace dorvanta {
 namespace {
@@ -40,10 +45,14 @@ struct DialogSettings {
     QPageSize::PageSizeId Paper = QPageSize::Letter;
 };
 
-// Answers the next print dialog with `accept` and notes what it offered,
-// while the returned timer lives.
-[[nodiscard]] std::unique_ptr<QTimer> AnswerPrintDialog(DialogSettings& seen, bool accept) {
-    return WhenModal<QPrintDialog>([&seen, accept](QPrintDialog* dialog) {
+// What the user changes in the dialog before answering it.
+using DialogChoice = std::function<void(QPrintDialog*)>;
+
+// Answers the next print dialog with `accept`, after `choose`, and notes what
+// it offered, while the returned timer lives.
+[[nodiscard]] std::unique_ptr<QTimer> AnswerPrintDialog(DialogSettings& seen, bool accept,
+                                                        DialogChoice choose = {}) {
+    return WhenModal<QPrintDialog>([&seen, accept, choose](QPrintDialog* dialog) {
         seen.Shown = true;
         seen.MinPage = dialog->minPage();
         seen.MaxPage = dialog->maxPage();
@@ -53,6 +62,9 @@ struct DialogSettings {
         seen.DocName = printer->docName();
         seen.Orientation = printer->pageLayout().orientation();
         seen.Paper = printer->pageLayout().pageSize().id();
+        if (choose) {
+            choose(dialog);
+        }
         accept ? dialog->accept() : dialog->reject();
     });
 }
@@ -95,12 +107,12 @@ TEST_F(PrintFromTheWindow, TheDialogOffersOneCopyOfEveryPageAndCancelChangesNoth
 class PrintToFile : public testing::Test {
 protected:
     // Prints `list` through the dialog, answered with OK, into a PDF file.
-    QByteArray Print(const TResultList& list, bool noteShown) {
+    QByteArray Print(const TResultList& list, bool noteShown, const DialogChoice& choose = {}) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(Directory.filePath(QStringLiteral("report.pdf")));
         DialogSettings seen;
-        const auto answer = AnswerPrintDialog(seen, true);
+        const auto answer = AnswerPrintDialog(seen, true, choose);
         EXPECT_EQ(PrintReport(nullptr, list, noteShown, printer), TPrintOutcome::Printed);
         EXPECT_TRUE(seen.Shown);
         QFile file(printer.outputFileName());
@@ -121,6 +133,72 @@ TEST_F(PrintToFile, OkPrintsTheReportWithTheNoteOnlyWhenItIsShown) {
         for (const QString& page : pages) {
             EXPECT_EQ(page.contains(note), shown);
             EXPECT_TRUE(page.contains(QStringLiteral("KELA10")));
+        }
+    }
+}
+
+// The paper and orientation as the user picks them in the page settings that
+// the dialog's Properties button opens.
+DialogChoice ChoosePage(QPageSize::PageSizeId paper, QPageLayout::Orientation orientation) {
+    return [paper, orientation](QPrintDialog* dialog) {
+        auto* properties = dialog->findChild<QPushButton*>(QStringLiteral("properties"));
+        ASSERT_NE(properties, nullptr);
+        ASSERT_TRUE(properties->isEnabled());
+        bool answered = false;
+        QTimer timer;
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            auto* page = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (page == nullptr || page == dialog) {
+                return;
+            }
+            timer.stop();
+            answered = true;
+            auto* sizes = page->findChild<QComboBox*>(QStringLiteral("pageSizeCombo"));
+            auto* button = page->findChild<QRadioButton*>(orientation == QPageLayout::Landscape
+                                                              ? QStringLiteral("landscape")
+                                                              : QStringLiteral("portrait"));
+            const int index = sizes != nullptr ? sizes->findText(QPageSize(paper).name()) : -1;
+            EXPECT_GE(index, 0) << QPageSize(paper).name().toStdString();
+            EXPECT_NE(button, nullptr);
+            if (index >= 0 && button != nullptr) {
+                sizes->setCurrentIndex(index);
+                button->click();
+            }
+            page->accept();
+        });
+        timer.start();
+        properties->click();
+        EXPECT_TRUE(answered);
+    };
+}
+
+TEST_F(PrintToFile, TheReportIsLaidOutOnThePaperAndInTheOrientationChosen) {
+    TResultList list;
+    AddParts(list, 3);
+    const struct {
+        QPageSize::PageSizeId Paper;
+        QPageLayout::Orientation Orientation;
+        int Pages;
+        QString Size;
+    } cases[] = {
+        {QPageSize::Letter, QPageLayout::Portrait, 3, QStringLiteral("612 x 792 pts")},
+        {QPageSize::A4, QPageLayout::Landscape, 3, QStringLiteral("842 x 595 pts")},
+        {QPageSize::Legal, QPageLayout::Portrait, 2, QStringLiteral("612 x 1008 pts")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Size.toStdString());
+        const QByteArray pdf = Print(list, false, ChoosePage(c.Paper, c.Orientation));
+        EXPECT_TRUE(testing_report::PdfInfo(pdf).contains(c.Size))
+            << testing_report::PdfInfo(pdf).toStdString();
+        const QStringList pages = testing_report::PdfPages(pdf);
+        ASSERT_EQ(pages.size(), c.Pages);
+        for (qsizetype p = 0; p < pages.size(); ++p) {
+            EXPECT_TRUE(pages[p].contains(
+                QStringLiteral("Issued by Moltren Technical Marketing Tantalum Division")));
+            EXPECT_TRUE(pages[p].trimmed().endsWith(
+                QStringLiteral("Page %1 of %2").arg(p + 1).arg(c.Pages)))
+                << pages[p].toStdString();
         }
     }
 }

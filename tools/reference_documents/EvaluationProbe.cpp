@@ -1,6 +1,7 @@
 #include "EvaluationProbe.h"
 
 #include "ApplicationData.h"
+#include "DeratingRule.h"
 #include "Evaluation.h"
 #include "NumberText.h"
 #include "Search.h"
@@ -8,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <stdexcept>
 
@@ -282,6 +284,73 @@ Real SurgeAllowance(bool closestMatch) {
         probe.imax = ratio * testSurge;
         return Accepted(probe, closestMatch);
     }));
+}
+
+std::string MillivoltText(long step) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%ld.%03ld", step / 1000, step % 1000);
+    return text;
+}
+
+namespace {
+
+// Va of a millivolt step, as the program reads its text.
+Real MillivoltValue(long step) {
+    const auto value = ParseGeneral(MillivoltText(step));
+    if (!value) {
+        throw std::runtime_error("cannot read the voltage " + MillivoltText(step));
+    }
+    return *value;
+}
+
+// The highest step at or above 1 at which `holds` is true, starting the
+// search at `guess`: `holds` is true up to some step and false above it.
+long HighestStep(long guess, const std::function<bool(long)>& holds) {
+    long step = std::max(guess, 1L);
+    while (holds(step + 1)) {
+        ++step;
+    }
+    while (step > 1 && !holds(step)) {
+        --step;
+    }
+    if (!holds(step)) {
+        throw std::runtime_error("no application voltage satisfies the rule");
+    }
+    return step;
+}
+
+Probe RatedPart(TTypVyrobku series, Real ratedVoltage) {
+    Probe probe;
+    probe.series = series;
+    probe.caseLetter = ProbeLetter(series);
+    probe.ratedVoltage = ratedVoltage;
+    probe.imax = 1e-6L; // far below any test surge
+    return probe;
+}
+
+} // namespace
+
+bool Recommended(TTypVyrobku series, Real ratedVoltage, Real va) {
+    Probe probe = RatedPart(series, ratedVoltage);
+    probe.va = va;
+    return Accepted(probe, false);
+}
+
+long HighestAcceptedVa(TTypVyrobku series, Real ratedVoltage) {
+    const auto guess = static_cast<long>(ratedVoltage * MaximumVoltageRatio() * 1000);
+    return HighestStep(
+        guess, [&](long step) { return Recommended(series, ratedVoltage, MillivoltValue(step)); });
+}
+
+long HighestVaWithValues(TTypVyrobku series, Real ratedVoltage, int temperatureIndex) {
+    Probe probe = RatedPart(series, ratedVoltage);
+    const Real derating = MinimumDerating(series, temperatureIndex).value_or(0);
+    const auto guess = static_cast<long>(ratedVoltage * (1 - derating / 100) * 1000);
+    return HighestStep(guess, [&](long step) {
+        probe.va = MillivoltValue(step);
+        return Accepted(probe, false) &&
+               HasTemperatureValues(series, temperatureIndex, Evaluate(probe).Pocitane.Derating);
+    });
 }
 
 Real Rounded(Real value, int digits) {

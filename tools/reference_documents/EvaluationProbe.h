@@ -102,6 +102,24 @@ struct ReliabilityModel {
 
 // The highest Va / Vr that the voltage-derating rule accepts (0.825).
 [[nodiscard]] Real MaximumVoltageRatio();
+
+// Application voltages in steps of one millivolt, each read from its decimal
+// text as the program reads a typed Va: step 1484 is "1.484" V.
+inline constexpr int kMillivoltDigits = 3;
+[[nodiscard]] std::string MillivoltText(long step);
+
+// Whether the search recommends a part of `series` rated `ratedVoltage` at
+// the application voltage `va` (the surge rule kept out of the way).
+[[nodiscard]] bool Recommended(TTypVyrobku series, Real ratedVoltage, Real va);
+
+// The highest millivolt step of Va at which the search recommends a part of
+// `series` rated `ratedVoltage` (the surge rule kept out of the way).
+[[nodiscard]] long HighestAcceptedVa(TTypVyrobku series, Real ratedVoltage);
+
+// The highest millivolt step of Va at which such a part is recommended and
+// also has its values at `temperatureIndex` (the derating rule of KMD and KYD
+// at raised temperatures).
+[[nodiscard]] long HighestVaWithValues(TTypVyrobku series, Real ratedVoltage, int temperatureIndex);
 // The highest AppSurge / TestSurge that the surge rule accepts, without and
 // with the closest-match relaxation.
 [[nodiscard]] Real SurgeAllowance(bool closestMatch);

@@ -138,10 +138,11 @@ void ComposeExample(PdfComposer& pdf, const ReliabilityModel& model) {
     pdf.Heading(QStringLiteral("6  Example"));
     pdf.Paragraph(QStringLiteral("A KEL part rated %1 V with an ESR of %2 ohm at Va = %3 V in a "
                                  "circuit of %4 ohm: u = (%2 + %4) / %3 = %5 is raised to the "
-                                 "lower limit %6, and")
+                                 "lower limit %6, and k(u) = %7. Its failure rate, FIT and MTBF "
+                                 "at the five temperatures are:")
                       .arg(Number(example.ratedVoltage), Number(example.esr / 1000),
                            Number(example.va), Number(example.resistance), Number(Rounded(u, 5)),
-                           Number(model.lowestU)));
+                           Number(model.lowestU), Number(Rounded(ResistanceFactor(u), 5))));
     AddTemperatureValues(pdf, {{QStringLiteral("FR [%/1000 h]"), &p.FailureRate},
                                {QStringLiteral("FIT"), &p.FIT},
                                {QStringLiteral("MTBF [years]"), &p.MTBF}});

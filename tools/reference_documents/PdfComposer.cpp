@@ -323,23 +323,36 @@ void PdfComposer::AddPlot(const Plot& plot) {
     }
     painter_.restore();
 
-    // The legend in the upper right corner of the plot area, on white.
-    constexpr double kLegendWidth = 190;
-    double legendY = area.top() + 6;
-    const double legendX = area.right() - kLegendWidth - 6;
+    // The legend in the upper right corner of the plot area, on white, as
+    // wide as its longest name; a name wider than the plot area wraps.
+    constexpr double kSample = 26; // the line sample before each name
+    constexpr double kInset = 6;
+    const double widest = area.width() - 2 * kInset - kSample;
+    double nameWidth = 0;
     painter_.setFont(small_);
+    for (const PlotSeries& series : plot.series) {
+        const QRectF bounds =
+            painter_.boundingRect(Device(0, 0, widest, 1000), Qt::AlignLeft, series.name);
+        nameWidth = std::max(nameWidth, std::ceil(bounds.width() / kScale) + 2);
+    }
+    nameWidth = std::min(nameWidth, widest);
+    double legendY = area.top() + kInset;
+    const double legendX = area.right() - kSample - nameWidth - kInset;
     for (const PlotSeries& series : plot.series) {
         if (series.name.isEmpty()) {
             continue;
         }
-        painter_.fillRect(Device(legendX, legendY, kLegendWidth, 11), Qt::white);
+        const double height = std::max(
+            11.0, TextHeight(series.name, small_, nameWidth, Qt::AlignLeft | Qt::TextWordWrap));
+        painter_.fillRect(Device(legendX, legendY, kSample + nameWidth, height), Qt::white);
         painter_.setPen(QPen(series.colour, 2 * kScale));
         painter_.drawLine(Device(QPointF(legendX + 4, legendY + 5.5)),
                           Device(QPointF(legendX + 22, legendY + 5.5)));
         painter_.setPen(Qt::black);
-        painter_.drawText(Device(legendX + 26, legendY, kLegendWidth - 26, 11), Qt::AlignLeft,
-                          series.name);
-        legendY += 11;
+        painter_.setFont(small_);
+        painter_.drawText(Device(legendX + kSample, legendY, nameWidth, height),
+                          Qt::AlignLeft | Qt::TextWordWrap, series.name);
+        legendY += height;
     }
     y_ += plot.height + 8;
 }

@@ -7,6 +7,8 @@
 #include "Documents.h"
 #include "Evaluation.h"
 #include "EvaluationProbe.h"
+#include "NumberText.h"
+#include "qrptDorvanta.h"
 #include "untKonstanty.h"
 
 #include <map>
@@ -16,6 +18,24 @@ namespace {
 
 QString Percent(Real value) {
     return Number(Rounded(value * 100)) + QStringLiteral(" %");
+}
+
+// How Va at exactly the ratio of a rated voltage fares, for two rated
+// voltages that land on either side of the rule.
+QString LimitExamples(Real ratio) {
+    QStringList examples;
+    for (const char* rated : {"10", "1.8"}) {
+        const Real vr = *ParseGeneral(rated);
+        const QString va = Number(Rounded(vr * ratio));
+        const QString verdict = Recommended(tvAll, vr, *ParseGeneral(va.toStdString()))
+                                    ? QStringLiteral("recommended")
+                                    : QStringLiteral("not recommended");
+        examples << QStringLiteral("a %1 V part is %2 at Va = %3 V, and %4 V is the highest Va in "
+                                   "whole millivolts at which it is recommended")
+                        .arg(Number(vr), verdict, va,
+                             QString::fromStdString(MillivoltText(HighestAcceptedVa(tvAll, vr))));
+    }
+    return examples.join(QStringLiteral("; "));
 }
 
 void ComposeDerating(PdfComposer& pdf, Real ratio) {
@@ -38,20 +58,26 @@ void ComposeDerating(PdfComposer& pdf, Real ratio) {
                                  "at least %2:")
                       .arg(Percent(ratio), Percent(1 - ratio)));
     pdf.Formula(QStringLiteral("Vr \u2265 Va / %1").arg(Number(ratio)));
-    pdf.Paragraph(QStringLiteral(
-        "A part whose application voltage lies exactly at the limit is accepted. The table "
-        "gives, for every rated voltage of the built-in catalogue, the highest application "
-        "voltage at which a part of that voltage is still recommended, and the lower limits "
-        "of the KMD and KYD series at raised temperatures (section 3)."));
+    pdf.Paragraph(
+        QStringLiteral(
+            "The program compares the two sides in binary arithmetic, with Va read from the "
+            "decimal text that was typed. An application voltage of exactly %1 of the rated "
+            "voltage, written in decimal, may therefore fall just inside or just outside the "
+            "rule: %2. The table gives the limits as the program finds them, in steps of 1 mV: "
+            "for every rated voltage of the built-in catalogue, the highest application voltage "
+            "at which a part of that voltage is still recommended (at 1 mV more it is not), and "
+            "the same for the KMD and KYD series at raised temperatures (section 3).")
+            .arg(Percent(ratio), LimitExamples(ratio)));
 }
 
-void ComposeVoltageTable(PdfComposer& pdf, Real ratio) {
+void ComposeVoltageTable(PdfComposer& pdf) {
     std::map<Real, int> voltages;
     for (const TPartNoRecord& entry : BuiltInCatalogue()) {
         ++voltages[entry.RatedVoltage.value()];
     }
-    const Real at85 = 1 - *MinimumDerating(tvKMD, kTemperature85) / 100;
-    const Real atTop = 1 - *MinimumDerating(tvKMD, kTemperatureTop) / 100;
+    const auto millivolts = [](long step) {
+        return QString::fromStdString(MillivoltText(step));
+    };
     Table table;
     table.columns = Columns(
         {QStringLiteral("Rated voltage Vr [V]"), QStringLiteral("Highest Va, any series [V]"),
@@ -59,9 +85,10 @@ void ComposeVoltageTable(PdfComposer& pdf, Real ratio) {
          QStringLiteral("KMD, KYD: highest Va at %1 \u00b0C [V]").arg(TopTemperature(tvKMD)),
          QStringLiteral("Parts in the catalogue")});
     for (const auto& [vr, count] : voltages) {
-        table.rows.push_back(
-            {Number(vr), Number(Rounded(vr * ratio)), Number(Rounded(vr * std::min(ratio, at85))),
-             Number(Rounded(vr * std::min(ratio, atTop))), QString::number(count)});
+        table.rows.push_back({Number(vr), millivolts(HighestAcceptedVa(tvAll, vr)),
+                              millivolts(HighestVaWithValues(tvKMD, vr, kTemperature85)),
+                              millivolts(HighestVaWithValues(tvKMD, vr, kTemperatureTop)),
+                              QString::number(count)});
     }
     pdf.AddTable(table);
 }
@@ -109,6 +136,41 @@ void ComposeSurgeRule(PdfComposer& pdf) {
         "current. Experimental verification recommended.\""));
 }
 
+QString OneDecimal(Real value) {
+    return QString::fromStdString(FormatPattern(value, NumberPattern::OneDecimal));
+}
+
+// Why a WIR part's test surge on paper differs from the one in the window.
+void ComposePrintedTestSurge(PdfComposer& pdf) {
+    Probe probe;
+    probe.series = tvWIR;
+    probe.caseLetter = 'B';
+    probe.ratedVoltage = 2.5L;
+    probe.esr = 1000;
+    probe.va = 1.55L;
+    probe.imax = 10;
+    const TPocitaneInfo p = Evaluate(probe).Pocitane;
+    const Real printed = PrintedTestSurge(probe.series, p);
+    const QString factor = Number(Rounded(printed / p.AppSurge));
+    pdf.Heading(QStringLiteral("6  Test surge in the window and in the printed report"));
+    pdf.Paragraph(
+        QStringLiteral(
+            "The window shows as \"Moltren Test Surge [A]\" the test surge current of section "
+            "5, the one that the surge rule compares. The printed report shows the same figure "
+            "for every series except WIR: for a WIR part it prints %1 \u00d7 the part's "
+            "application surge in that row instead. Both figures are shown to one decimal. For "
+            "example, a WIR part rated %2 V with an ESR of %3 ohm at Va = %4 V, with Imax = %5 "
+            "A, has an application surge of %6 A; the window shows its test surge %2 \u00d7 %7 "
+            "/ (%3 + %8) = %9 A as %10 A, the printed report %1 \u00d7 %6 A = %11 A as %12 A. "
+            "The search decides by the test surge of section 5 in both cases.")
+            .arg(factor, Number(probe.ratedVoltage), Number(probe.esr / 1000), Number(probe.va),
+                 Number(probe.imax), Number(Rounded(p.AppSurge, 5)),
+                 Number(ValueOf(SurgeRules(), probe.series).factor),
+                 Number(ValueOf(SurgeRules(), probe.series).resistance),
+                 Number(Rounded(p.TestSurge, 5)))
+            .arg(OneDecimal(p.TestSurge), Number(Rounded(printed, 5)), OneDecimal(printed)));
+}
+
 void ComposeTestSurge(PdfComposer& pdf) {
     const auto rules = SurgeRules();
     pdf.Heading(QStringLiteral("5  Test surge current by series"));
@@ -129,7 +191,7 @@ void ComposeTestSurge(PdfComposer& pdf) {
     Plot plot;
     plot.caption = QStringLiteral("Test surge current of a 10 V part");
     plot.x = {QStringLiteral("ESR [ohm]"), 0.01, 10, AxisScale::Logarithmic};
-    plot.y = {QStringLiteral("TestSurge [A]"), 0, 25, AxisScale::Linear};
+    plot.y = {QStringLiteral("TestSurge [A]"), 0, 30, AxisScale::Linear};
     const QColor colours[] = {QColor(0x12, 0x3f, 0xa8), QColor(0xc0, 0x39, 0x2b),
                               QColor(0x1e, 0x84, 0x49), QColor(0x8e, 0x44, 0xad)};
     std::size_t index = 0;
@@ -148,6 +210,7 @@ void ComposeTestSurge(PdfComposer& pdf) {
         plot.series.push_back(series);
     }
     pdf.AddPlot(plot);
+    ComposePrintedTestSurge(pdf);
 }
 
 void ComposeExample(PdfComposer& pdf, Real ratio) {
@@ -157,7 +220,7 @@ void ComposeExample(PdfComposer& pdf, Real ratio) {
     const QString vr = Number(example.ratedVoltage);
     const QString esr = Number(example.esr / 1000);
     const QString va = Number(example.va);
-    pdf.Heading(QStringLiteral("6  Example"));
+    pdf.Heading(QStringLiteral("7  Example"));
     pdf.Paragraph(
         QStringLiteral("A KEL part in case D, rated %1 V with an ESR of %2 ohm, in a circuit "
                        "with Va = %3 V and a supply that delivers at most Imax = %4 A: its "
@@ -176,7 +239,7 @@ void ComposeExample(PdfComposer& pdf, Real ratio) {
 void ComposeVoltageDerating(PdfComposer& pdf) {
     const Real ratio = MaximumVoltageRatio();
     ComposeDerating(pdf, ratio);
-    ComposeVoltageTable(pdf, ratio);
+    ComposeVoltageTable(pdf);
     ComposeTemperatureRule(pdf);
     ComposeSurgeRule(pdf);
     ComposeTestSurge(pdf);
