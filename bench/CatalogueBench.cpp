@@ -1,9 +1,12 @@
 // Loading a catalogue file of 1,000,000 entries against only reading its
 // bytes, as `cat` does. The file (the exported header, then the built-in
 // entries repeated) is written to the system's temporary directory once and
-// removed at the end.
+// removed at the end. And the import of a catalogue CSV of 1,000,000 lines:
+// read and checked alone, and read, checked and written as a catalogue file.
 #include "Catalogue.h"
+#include "CatalogueCsv.h"
 #include "CatalogueFile.h"
+#include "NumberText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +28,7 @@ public:
     explicit LargeCatalogueFile(std::int64_t entries)
         : path_(std::filesystem::temp_directory_path() /
                 ("dorvanta-bench-" + std::to_string(entries) + ".dat")) {
-        if (ExportCatalogue(path_)) {
+        if (!ExportCatalogue(path_)) {
             throw std::runtime_error("cannot write " + path_.string());
         }
         // The export holds the header and the built-in entries once: repeat
@@ -103,6 +106,81 @@ void BM_ReadFile(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * file.Bytes());
 }
 BENCHMARK(BM_ReadFile)->Arg(kLargeCatalogue)->Unit(benchmark::kMillisecond);
+
+// A catalogue CSV of `lines` entries: the built-in entries repeated, their
+// numbers in the general format.
+class LargeCatalogueCsv {
+public:
+    explicit LargeCatalogueCsv(std::int64_t lines)
+        : path_(std::filesystem::temp_directory_path() /
+                ("dorvanta-bench-" + std::to_string(lines) + ".csv")) {
+        std::ofstream out(path_, std::ios::binary | std::ios::trunc);
+        out << kCatalogueCsvHeader << "\n";
+        const auto builtIn = BuiltInCatalogue();
+        for (std::int64_t i = 0; i < lines; ++i) {
+            const auto& entry = builtIn[static_cast<std::size_t>(i) % builtIn.size()];
+            out << entry.PartNumber.view() << ',' << entry.CaseSize.view();
+            for (const Extended* value : {&entry.Capacitance, &entry.RatedVoltage, &entry.DCLmax,
+                                          &entry.DF, &entry.ESRmax}) {
+                out << ',' << FormatGeneral(value->value());
+            }
+            out << '\n';
+        }
+        if (!out.flush()) {
+            throw std::runtime_error("cannot write " + path_.string());
+        }
+    }
+    ~LargeCatalogueCsv() {
+        std::error_code ignored;
+        std::filesystem::remove(path_, ignored);
+    }
+    LargeCatalogueCsv(const LargeCatalogueCsv&) = delete;
+    LargeCatalogueCsv& operator=(const LargeCatalogueCsv&) = delete;
+
+    [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+const LargeCatalogueCsv& Csv() {
+    static const LargeCatalogueCsv csv(kLargeCatalogue);
+    return csv;
+}
+
+// Reading and checking every line, nothing written.
+void BM_ReadCatalogueCsv(benchmark::State& state) {
+    const auto& csv = Csv();
+    for (auto _ : state) {
+        std::ifstream in(csv.Path(), std::ios::binary);
+        const auto entries = ReadCatalogueCsv(in);
+        if (!entries || entries->size() != static_cast<std::size_t>(kLargeCatalogue)) {
+            state.SkipWithError("the CSV did not read");
+            break;
+        }
+        benchmark::DoNotOptimize(entries->data());
+    }
+    state.SetItemsProcessed(state.iterations() * kLargeCatalogue);
+}
+BENCHMARK(BM_ReadCatalogueCsv)->Arg(kLargeCatalogue)->Unit(benchmark::kMillisecond);
+
+// The whole import as the companion runs it: read, check, and write the
+// catalogue file through the safe writer (synced to the device).
+void BM_ImportCatalogue(benchmark::State& state) {
+    const auto& csv = Csv();
+    const auto target = std::filesystem::temp_directory_path() / "dorvanta-bench-import.dat";
+    for (auto _ : state) {
+        const auto imported = ImportCatalogue(csv.Path(), target, kExportVersion, ExportDate());
+        if (!imported) {
+            state.SkipWithError(imported.error().c_str());
+            break;
+        }
+    }
+    std::error_code ignored;
+    std::filesystem::remove(target, ignored);
+    state.SetItemsProcessed(state.iterations() * kLargeCatalogue);
+}
+BENCHMARK(BM_ImportCatalogue)->Arg(kLargeCatalogue)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
