@@ -2,7 +2,9 @@
 
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
+#include <sstream>
 #include <string>
 
 namespace dorvanta {
@@ -77,41 +79,52 @@ Expected<TPartNoRecord> CatalogueEntryFromCsv(std::string_view line) {
     return record;
 }
 
-Expected<TPartNumbers> ReadCatalogueCsv(std::istream& in) {
+Expected<TPartNumbers> ReadCatalogueCsv(std::string_view text) {
     TPartNumbers entries;
-    std::string line; // one buffer for every line: no allocation per line
+    // Sized once for every line: no entry is moved while the table grows.
+    entries.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     std::size_t number = 0;
     bool header = false;
-    while (std::getline(in, line)) {
+    while (!text.empty()) {
         ++number;
-        std::string_view text = line;
-        if (!text.empty() && text.back() == '\r') {
-            text.remove_suffix(1);
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
         }
-        if (IsNote(text)) {
+        if (IsNote(line)) {
             continue;
         }
         if (!header) {
-            if (text != kCatalogueCsvHeader) {
+            if (line != kCatalogueCsvHeader) {
                 return Unexpected("line " + std::to_string(number) + ": the header row " +
                                   std::string(kCatalogueCsvHeader) + " is missing");
             }
             header = true;
             continue;
         }
-        auto entry = CatalogueEntryFromCsv(text);
+        auto entry = CatalogueEntryFromCsv(line);
         if (!entry) {
             return Unexpected("line " + std::to_string(number) + ": " + entry.error());
         }
         entries.push_back(*entry);
     }
-    if (in.bad()) {
-        return Unexpected("line " + std::to_string(number + 1) + ": cannot be read");
-    }
     if (!header) {
         return Unexpected("the header row " + std::string(kCatalogueCsvHeader) + " is missing");
     }
     return entries;
+}
+
+Expected<TPartNumbers> ReadCatalogueCsv(std::istream& in) {
+    std::ostringstream text;
+    if (in.peek() != std::char_traits<char>::eof()) {
+        text << in.rdbuf();
+    }
+    if (in.bad() || text.fail()) {
+        return Unexpected("the text cannot be read");
+    }
+    return ReadCatalogueCsv(text.view());
 }
 
 } // namespace dorvanta

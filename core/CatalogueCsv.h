@@ -23,9 +23,12 @@ inline constexpr std::string_view kCatalogueCsvHeader =
 // characters, or a number that cannot be read or is not finite.
 [[nodiscard]] Expected<TPartNoRecord> CatalogueEntryFromCsv(std::string_view line);
 
-// Every entry of the text that `in` reads, in order. The first line that is
-// not a note must be the header row. The first bad line is reported as
-// "line N: reason", counting from 1; then there are no entries.
+// Every entry of `text`, in order. The first line that is not a note must
+// be the header row. The first bad line is reported as "line N: reason",
+// counting from 1; then there are no entries.
+[[nodiscard]] Expected<TPartNumbers> ReadCatalogueCsv(std::string_view text);
+
+// The same for the whole text that `in` reads.
 [[nodiscard]] Expected<TPartNumbers> ReadCatalogueCsv(std::istream& in);
 
 } // namespace dorvanta
