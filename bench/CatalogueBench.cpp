@@ -1,9 +1,12 @@
 // Loading a catalogue file of 1,000,000 entries against only reading its
-// bytes, as `cat` does. The file (the exported header, then the built-in
-// entries repeated) is written to the system's temporary directory once and
-// removed at the end.
+// bytes, as `cat` does; and the import of a catalogue CSV of 1,000,000 lines
+// (the built-in entries repeated), read and checked alone, and read, checked
+// and written as a catalogue file. The CSV and the file imported from it are
+// written to the system's temporary directory once and removed at the end.
 #include "Catalogue.h"
+#include "CatalogueCsv.h"
 #include "CatalogueFile.h"
+#include "NumberText.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -20,35 +24,23 @@ using namespace dorvanta;
 
 constexpr std::int64_t kLargeCatalogue = 1'000'000;
 
-class LargeCatalogueFile {
+// A file in the system's temporary directory, written once by `write` and
+// removed at the end.
+class BenchFile {
 public:
-    explicit LargeCatalogueFile(std::int64_t entries)
-        : path_(std::filesystem::temp_directory_path() /
-                ("dorvanta-bench-" + std::to_string(entries) + ".dat")) {
-        if (ExportCatalogue(path_)) {
-            throw std::runtime_error("cannot write " + path_.string());
-        }
-        // The export holds the header and the built-in entries once: repeat
-        // the entries up to the count.
-        std::array<char, kRecordSize> header{};
-        std::ifstream(path_, std::ios::binary).read(header.data(), header.size());
-        std::ofstream out(path_, std::ios::binary | std::ios::trunc);
-        out.write(header.data(), header.size());
-        const auto builtIn = BuiltInCatalogue();
-        for (std::int64_t i = 0; i < entries; ++i) {
-            const auto& entry = builtIn[static_cast<std::size_t>(i) % builtIn.size()];
-            out.write(reinterpret_cast<const char*>(&entry), sizeof entry);
-        }
-        if (!out.flush()) {
+    BenchFile(const std::string& name,
+              const std::function<bool(const std::filesystem::path&)>& write)
+        : path_(std::filesystem::temp_directory_path() / name) {
+        if (!write(path_)) {
             throw std::runtime_error("cannot write " + path_.string());
         }
     }
-    ~LargeCatalogueFile() {
+    ~BenchFile() {
         std::error_code ignored;
         std::filesystem::remove(path_, ignored);
     }
-    LargeCatalogueFile(const LargeCatalogueFile&) = delete;
-    LargeCatalogueFile& operator=(const LargeCatalogueFile&) = delete;
+    BenchFile(const BenchFile&) = delete;
+    BenchFile& operator=(const BenchFile&) = delete;
 
     [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
     [[nodiscard]] std::int64_t Bytes() const {
@@ -59,8 +51,38 @@ private:
     std::filesystem::path path_;
 };
 
-const LargeCatalogueFile& File() {
-    static const LargeCatalogueFile file(kLargeCatalogue);
+// A catalogue CSV of `lines` entries: the built-in entries repeated, their
+// numbers in the general format.
+bool WriteLargeCsv(const std::filesystem::path& path, std::int64_t lines) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << kCatalogueCsvHeader << "\n";
+    const auto builtIn = BuiltInCatalogue();
+    for (std::int64_t i = 0; i < lines; ++i) {
+        const auto& entry = builtIn[static_cast<std::size_t>(i) % builtIn.size()];
+        out << entry.PartNumber.view() << ',' << entry.CaseSize.view();
+        for (const Extended* value :
+             {&entry.Capacitance, &entry.RatedVoltage, &entry.DCLmax, &entry.DF, &entry.ESRmax}) {
+            out << ',' << FormatGeneral(value->value());
+        }
+        out << '\n';
+    }
+    return static_cast<bool>(out.flush());
+}
+
+const BenchFile& Csv() {
+    static const BenchFile csv(
+        "dorvanta-bench-" + std::to_string(kLargeCatalogue) + ".csv",
+        [](const auto& path) { return WriteLargeCsv(path, kLargeCatalogue); });
+    return csv;
+}
+
+// The catalogue file of the CSV's entries, made by the import.
+const BenchFile& File() {
+    static const BenchFile file(
+        "dorvanta-bench-" + std::to_string(kLargeCatalogue) + ".dat", [](const auto& path) {
+            return static_cast<bool>(
+                ImportCatalogue(Csv().Path(), path, kExportVersion, ExportDate()));
+        });
     return file;
 }
 
@@ -103,6 +125,40 @@ void BM_ReadFile(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * file.Bytes());
 }
 BENCHMARK(BM_ReadFile)->Arg(kLargeCatalogue)->Unit(benchmark::kMillisecond);
+
+// Reading and checking every line, nothing written.
+void BM_ReadCatalogueCsv(benchmark::State& state) {
+    const auto& csv = Csv();
+    for (auto _ : state) {
+        std::ifstream in(csv.Path(), std::ios::binary);
+        const auto entries = ReadCatalogueCsv(in);
+        if (!entries || entries->size() != static_cast<std::size_t>(kLargeCatalogue)) {
+            state.SkipWithError("the CSV did not read");
+            break;
+        }
+        benchmark::DoNotOptimize(entries->data());
+    }
+    state.SetItemsProcessed(state.iterations() * kLargeCatalogue);
+}
+BENCHMARK(BM_ReadCatalogueCsv)->Arg(kLargeCatalogue)->Unit(benchmark::kMillisecond);
+
+// The whole import as the companion runs it: read, check, and write the
+// catalogue file through the safe writer (synced to the device).
+void BM_ImportCatalogue(benchmark::State& state) {
+    const auto& csv = Csv();
+    const auto target = std::filesystem::temp_directory_path() / "dorvanta-bench-import.dat";
+    for (auto _ : state) {
+        const auto imported = ImportCatalogue(csv.Path(), target, kExportVersion, ExportDate());
+        if (!imported) {
+            state.SkipWithError(imported.error().c_str());
+            break;
+        }
+    }
+    std::error_code ignored;
+    std::filesystem::remove(target, ignored);
+    state.SetItemsProcessed(state.iterations() * kLargeCatalogue);
+}
+BENCHMARK(BM_ImportCatalogue)->Arg(kLargeCatalogue)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

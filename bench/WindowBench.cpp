@@ -37,7 +37,7 @@ public:
             return;
         }
         const QString file = Directory.filePath(QString::fromLatin1(kCatalogueFileName));
-        if (ExportCatalogue(file.toStdString())) {
+        if (!ExportCatalogue(file.toStdString())) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return;
         }

@@ -42,8 +42,8 @@ int RunExport(const Arguments& args, std::ostream& /*out*/, std::ostream& /*err*
     if (!file) {
         throw UsageError("export-catalogue needs the FILE to write");
     }
-    if (const auto error = ExportCatalogue(std::filesystem::path(*file))) {
-        throw Failure(*file + ": " + *error);
+    if (const auto exported = ExportCatalogue(std::filesystem::path(*file)); !exported) {
+        throw Failure(*file + ": " + exported.error());
     }
     return kExitSuccess;
 }

@@ -30,8 +30,8 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
         const auto path = folder / DocumentFileName(document);
         const auto bytes = DocumentContents(document);
         const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        if (const auto failure = WriteFileSafely(path, contents)) {
-            throw Failure(path.string() + ": " + *failure);
+        if (const auto written = WriteFileSafely(path, contents); !written) {
+            throw Failure(path.string() + ": " + written.error());
         }
         out << path.string() << "\n";
     }

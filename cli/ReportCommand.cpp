@@ -84,13 +84,15 @@ int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
         report.qrlabelPoznamka.clear();
     }
     const int pages = report.CountPages();
-    const QByteArray pdf = ReportPdf(report);
-    if (pdf.isEmpty()) {
-        throw Failure("cannot draw the report");
+    const auto drawn = ReportPdf(report);
+    if (!drawn) {
+        throw Failure(drawn.error());
     }
-    if (const auto error = WriteFileSafely(
-            output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))) {
-        throw Failure(output + ": " + *error);
+    const QByteArray& pdf = *drawn;
+    if (const auto written = WriteFileSafely(
+            output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        !written) {
+        throw Failure(output + ": " + written.error());
     }
     out << output << ": " << run.Parts.size() << (run.Parts.size() == 1 ? " part" : " parts")
         << " on " << pages << (pages == 1 ? " page" : " pages") << "\n";

@@ -1,5 +1,6 @@
 #include "CatalogueFile.h"
 
+#include "CatalogueCsv.h"
 #include "DayNumber.h"
 #include "NumberText.h"
 #include "SafeFileWriter.h"
@@ -19,28 +20,26 @@ namespace {
 
 using TRecordBytes = std::array<std::uint8_t, kRecordSize>;
 
-// The version and the date of an exported file's header.
-constexpr Real kExportVersion = 2;
 constexpr TCivilDate kExportDate{2004, 4, 13};
 
 // Reads `count` bytes into `bytes`; the system's text when they are not all
 // there.
-std::optional<std::string> ReadExactly(std::istream& in, void* bytes, std::streamsize count) {
+Expected<void> ReadExactly(std::istream& in, void* bytes, std::streamsize count) {
     errno = 0;
     in.read(static_cast<char*>(bytes), count);
     if (in.gcount() != count || in.fail()) {
-        return SystemErrorText(errno);
+        return Unexpected(SystemErrorText(errno));
     }
-    return std::nullopt;
+    return {};
 }
 
 // The stream's length in bytes, from its current end.
-std::variant<std::uint64_t, std::string> StreamSize(std::istream& in) {
+Expected<std::uint64_t> StreamSize(std::istream& in) {
     errno = 0;
     in.seekg(0, std::ios::end);
     const std::streamoff size = in.tellg();
     if (in.fail() || size < 0) {
-        return SystemErrorText(errno);
+        return Unexpected(SystemErrorText(errno));
     }
     return static_cast<std::uint64_t>(size);
 }
@@ -91,10 +90,10 @@ TCatalogueLoad LoadEntries(std::istream& in, const TCatalogueCheck& check,
                            const TLocaleTexts& locale, TPartNumbers& catalogue) {
     constexpr std::size_t kBlockEntries = 4096;
     const auto size = StreamSize(in);
-    if (const auto* error = std::get_if<std::string>(&size)) {
-        return Failure(TCatalogueLoad::Outcome::IoFailure, *error, catalogue);
+    if (!size) {
+        return Failure(TCatalogueLoad::Outcome::IoFailure, size.error(), catalogue);
     }
-    const std::uint64_t records = std::get<std::uint64_t>(size) / kRecordSize;
+    const std::uint64_t records = *size / kRecordSize;
     if (records == 0) { // the stream shrank since its header was read
         return Failure(TCatalogueLoad::Outcome::IoFailure, SystemErrorText(0), catalogue);
     }
@@ -109,10 +108,10 @@ TCatalogueLoad LoadEntries(std::istream& in, const TCatalogueCheck& check,
     in.seekg(static_cast<std::streamoff>(kRecordSize));
     while (entries.size() < entries.capacity()) {
         const std::size_t count = std::min(block.size(), entries.capacity() - entries.size());
-        const auto error =
+        const auto read =
             ReadExactly(in, block.data(), static_cast<std::streamsize>(count * kRecordSize));
-        if (error) {
-            return Failure(TCatalogueLoad::Outcome::IoFailure, *error, catalogue);
+        if (!read) {
+            return Failure(TCatalogueLoad::Outcome::IoFailure, read.error(), catalogue);
         }
         // Within the reserved capacity: no reallocation, no failure.
         entries.insert(entries.end(), block.begin(),
@@ -125,38 +124,36 @@ TCatalogueLoad LoadEntries(std::istream& in, const TCatalogueCheck& check,
     return load;
 }
 
-struct NoFile {};
-
-// The catalogue file opened for reading, no file at all (a directory is not
-// one), or the system's text of the failure to open it.
-std::variant<NoFile, std::ifstream, std::string>
-OpenCatalogueFile(const std::filesystem::path& file) {
+// The catalogue file opened for reading, nothing when there is no file at
+// all (a directory is not one), or the system's text of the failure to open
+// it.
+Expected<std::optional<std::ifstream>> OpenCatalogueFile(const std::filesystem::path& file) {
     std::error_code error;
     const auto status = std::filesystem::status(file, error);
     if (status.type() == std::filesystem::file_type::not_found) {
-        return NoFile{};
+        return std::optional<std::ifstream>();
     }
     if (error) {
-        return error.message();
+        return Unexpected(error.message());
     }
     if (std::filesystem::is_directory(status)) {
-        return NoFile{};
+        return std::optional<std::ifstream>();
     }
     errno = 0;
-    std::ifstream in(file, std::ios::binary);
-    if (!in.is_open()) {
-        return SystemErrorText(errno);
+    std::optional<std::ifstream> in(std::in_place, file, std::ios::binary);
+    if (!in->is_open()) {
+        return Unexpected(SystemErrorText(errno));
     }
     return in;
 }
 
-TRecordBytes ExportHeader() {
+TRecordBytes CatalogueHeader(Real version, Real date) {
     TRecordBytes header{};
     ShortString<kPartNumberCapacity> partNumber;
     partNumber.assign(kCatalogueSignature.substr(1));
     std::memcpy(header.data(), &partNumber, sizeof partNumber);
-    EncodeExtended(kExportVersion, header.data() + kHeaderVersionOffset);
-    EncodeExtended(static_cast<Real>(DayNumberOf(kExportDate)), header.data() + kHeaderDateOffset);
+    EncodeExtended(version, header.data() + kHeaderVersionOffset);
+    EncodeExtended(date, header.data() + kHeaderDateOffset);
     std::memcpy(header.data() + kHeaderSignatureOffset, kCatalogueSignature.data(),
                 kCatalogueSignature.size());
     return header;
@@ -164,11 +161,11 @@ TRecordBytes ExportHeader() {
 
 } // namespace
 
-std::variant<TCatalogueCheck, std::string> CheckCatalogueHeader(std::istream& in) {
+Expected<TCatalogueCheck> CheckCatalogueHeader(std::istream& in) {
     TRecordBytes header;
     in.seekg(0);
-    if (auto error = ReadExactly(in, header.data(), kRecordSize)) {
-        return std::move(*error);
+    if (auto read = ReadExactly(in, header.data(), kRecordSize); !read) {
+        return Unexpected(read.error());
     }
     TCatalogueCheck check;
     const std::string_view signature(reinterpret_cast<const char*>(header.data()) +
@@ -189,24 +186,24 @@ std::variant<TCatalogueCheck, std::string> CheckCatalogueHeader(std::istream& in
     return check;
 }
 
-std::variant<TCatalogueCheck, std::string> CheckCatalogueFile(const std::filesystem::path& file) {
+Expected<TCatalogueCheck> CheckCatalogueFile(const std::filesystem::path& file) {
     auto opened = OpenCatalogueFile(file);
-    if (auto* in = std::get_if<std::ifstream>(&opened)) {
-        return CheckCatalogueHeader(*in);
+    if (!opened) {
+        return Unexpected(opened.error());
     }
-    if (auto* error = std::get_if<std::string>(&opened)) {
-        return std::move(*error);
+    if (!opened->has_value()) {
+        return TCatalogueCheck{};
     }
-    return TCatalogueCheck{};
+    return CheckCatalogueHeader(**opened);
 }
 
 TCatalogueLoad LoadCatalogueFrom(std::istream& in, const TLocaleTexts& locale,
                                  TPartNumbers& catalogue) {
     auto checked = CheckCatalogueHeader(in);
-    if (auto* error = std::get_if<std::string>(&checked)) {
-        return Failure(TCatalogueLoad::Outcome::IoFailure, std::move(*error), catalogue);
+    if (!checked) {
+        return Failure(TCatalogueLoad::Outcome::IoFailure, checked.error(), catalogue);
     }
-    auto& check = std::get<TCatalogueCheck>(checked);
+    auto& check = *checked;
     if (!check.Valid) {
         return LoadBuiltIn(std::move(check.StartMessage), catalogue);
     }
@@ -217,13 +214,13 @@ TCatalogueLoad LoadCatalogueFile(const std::filesystem::path& file, const TLocal
                                  TPartNumbers& catalogue) {
     // One opening serves the check and the load, so both see the same file.
     auto opened = OpenCatalogueFile(file);
-    if (auto* in = std::get_if<std::ifstream>(&opened)) {
-        return LoadCatalogueFrom(*in, locale, catalogue);
+    if (!opened) {
+        return Failure(TCatalogueLoad::Outcome::IoFailure, opened.error(), catalogue);
     }
-    if (auto* error = std::get_if<std::string>(&opened)) {
-        return Failure(TCatalogueLoad::Outcome::IoFailure, std::move(*error), catalogue);
+    if (!opened->has_value()) {
+        return LoadBuiltIn({}, catalogue);
     }
-    return LoadBuiltIn({}, catalogue);
+    return LoadCatalogueFrom(**opened, locale, catalogue);
 }
 
 TCatalogueLoad LoadCatalogue(const std::filesystem::path& directory, const TLocaleTexts& locale,
@@ -237,14 +234,39 @@ std::string ExternalCatalogueNote(Real version, Real date, const TLocaleTexts& l
            FormatGeneral(version, locale.DecimalSeparator) + ", date: " + dateText + "]";
 }
 
-std::optional<std::string> ExportCatalogue(const std::filesystem::path& file) {
-    return WriteFileSafely(file, [](std::ostream& out) {
-        const TRecordBytes header = ExportHeader();
+Expected<void> WriteCatalogueFile(const std::filesystem::path& file,
+                                  std::span<const TPartNoRecord> entries, Real version, Real date) {
+    return WriteFileSafely(file, [entries, version, date](std::ostream& out) {
+        const TRecordBytes header = CatalogueHeader(version, date);
         out.write(reinterpret_cast<const char*>(header.data()), kRecordSize);
-        const auto entries = BuiltInCatalogue();
         out.write(reinterpret_cast<const char*>(entries.data()),
                   static_cast<std::streamsize>(entries.size_bytes()));
     });
+}
+
+Real ExportDate() noexcept {
+    return static_cast<Real>(DayNumberOf(kExportDate));
+}
+
+Expected<void> ExportCatalogue(const std::filesystem::path& file) {
+    return WriteCatalogueFile(file, BuiltInCatalogue(), kExportVersion, ExportDate());
+}
+
+Expected<std::size_t> ImportCatalogue(const std::filesystem::path& csv,
+                                      const std::filesystem::path& file, Real version, Real date) {
+    errno = 0;
+    std::ifstream in(csv, std::ios::binary);
+    if (!in.is_open()) {
+        return Unexpected(csv.string() + ": " + SystemErrorText(errno));
+    }
+    const auto entries = ReadCatalogueCsv(in);
+    if (!entries) {
+        return Unexpected(csv.string() + ": " + entries.error());
+    }
+    if (auto written = WriteCatalogueFile(file, *entries, version, date); !written) {
+        return Unexpected(file.string() + ": " + written.error());
+    }
+    return entries->size();
 }
 
 } // namespace dorvanta

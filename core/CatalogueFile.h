@@ -6,15 +6,15 @@
 #pragma once
 
 #include "Catalogue.h"
+#include "Expected.h"
 #include "Extended.h"
 
 #include <filesystem>
 #include <functional>
 #include <istream>
-#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <variant>
 
 namespace dorvanta {
 
@@ -53,6 +53,9 @@ struct TCatalogueCheck {
     std::string StartMessage; // the check's warning; empty when nothing to report
 };
 
+// The outcome of a load. It is more than a value or an error: the built-in
+// fall-back carries a warning, and the two failures differ in what the
+// window does next. The text of a failure is in ErrorText.
 struct TCatalogueLoad {
     enum class Outcome {
         External,    // the file's entries are in the catalogue
@@ -68,13 +71,12 @@ struct TCatalogueLoad {
 
 // Checks the header record at the start of `in`. An input/output failure (no
 // whole record to read) is returned as the system's text instead of a check.
-[[nodiscard]] std::variant<TCatalogueCheck, std::string> CheckCatalogueHeader(std::istream& in);
+[[nodiscard]] Expected<TCatalogueCheck> CheckCatalogueHeader(std::istream& in);
 
 // Checks `file`. No file there gives an invalid check without a message; a
 // file that cannot be opened or is shorter than one record gives the
 // system's text.
-[[nodiscard]] std::variant<TCatalogueCheck, std::string>
-CheckCatalogueFile(const std::filesystem::path& file);
+[[nodiscard]] Expected<TCatalogueCheck> CheckCatalogueFile(const std::filesystem::path& file);
 
 // Fills `catalogue` from the catalogue file that `in` reads, or from the
 // built-in table when its header fails the check. A failure, including a read
@@ -95,9 +97,29 @@ CheckCatalogueFile(const std::filesystem::path& file);
 [[nodiscard]] std::string ExternalCatalogueNote(Real version, Real date,
                                                 const TLocaleTexts& locale);
 
-// Writes the header and the built-in entries to `file` through a temporary
-// file in the same directory; an existing file is replaced only after a
-// complete write. Returns the system's text on failure.
-[[nodiscard]] std::optional<std::string> ExportCatalogue(const std::filesystem::path& file);
+// Writes a catalogue file: the header with the signature, `version` and
+// `date` (a day number), then `entries` in order, through the safe writer.
+// An existing file is replaced only after a complete write. Returns the
+// system's text on failure.
+[[nodiscard]] Expected<void> WriteCatalogueFile(const std::filesystem::path& file,
+                                                std::span<const TPartNoRecord> entries,
+                                                Real version, Real date);
+
+// The version and the date of an exported file's header: 2 and 13 April
+// 2004.
+inline constexpr Real kExportVersion = 2;
+[[nodiscard]] Real ExportDate() noexcept;
+
+// Writes the built-in entries with the export's version and date.
+[[nodiscard]] Expected<void> ExportCatalogue(const std::filesystem::path& file);
+
+// Writes a catalogue file from the catalogue CSV `csv` (see CatalogueCsv.h)
+// with `version` and `date` in its header, and returns the number of
+// entries. Every line is checked before anything is written: on a bad line,
+// or when `csv` cannot be read, `file` stays as it was. The error text starts
+// with the name of the file it concerns ("catalogue.csv: line 7: ...").
+[[nodiscard]] Expected<std::size_t> ImportCatalogue(const std::filesystem::path& csv,
+                                                    const std::filesystem::path& file, Real version,
+                                                    Real date);
 
 } // namespace dorvanta

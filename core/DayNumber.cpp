@@ -41,6 +41,41 @@ long DayNumberOf(const TCivilDate& date) noexcept {
     return (day - kDayZero).count();
 }
 
+Expected<Real> DayNumberOfIsoText(std::string_view text) {
+    const auto failure = Unexpected("\"" + std::string(text) + "\" is not a date yyyy-mm-dd");
+    constexpr std::size_t kLength = 10;
+    if (text.size() != kLength || text[4] != '-' || text[7] != '-') {
+        return failure;
+    }
+    const auto number = [text](std::size_t first, std::size_t count) {
+        int value = 0;
+        for (const char c : text.substr(first, count)) {
+            if (c < '0' || c > '9') {
+                return -1;
+            }
+            value = value * 10 + (c - '0');
+        }
+        return value;
+    };
+    const int year = number(0, 4);
+    const int month = number(5, 2);
+    const int day = number(8, 2);
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31) {
+        return failure;
+    }
+    const TCivilDate date{year, static_cast<unsigned>(month), static_cast<unsigned>(day)};
+    const long dayNumber = DayNumberOf(date);
+    if (CivilDateOf(static_cast<Real>(dayNumber)) != date) { // such as 31 April
+        return failure;
+    }
+    return static_cast<Real>(dayNumber);
+}
+
+Real Today() noexcept {
+    const auto today = std::chrono::floor<days>(std::chrono::system_clock::now());
+    return static_cast<Real>((today - kDayZero).count());
+}
+
 std::string IsoDateText(Real dayNumber) {
     const auto date = CivilDateOf(dayNumber);
     if (!date) {

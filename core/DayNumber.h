@@ -4,10 +4,12 @@
 // formats dates with its locale's short date format.
 #pragma once
 
+#include "Expected.h"
 #include "Extended.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace dorvanta {
 
@@ -29,5 +31,12 @@ struct TCivilDate {
 // "yyyy-mm-dd" for the date of `dayNumber`; outside the years 1 to 9999 the
 // day number itself in the general number format.
 [[nodiscard]] std::string IsoDateText(Real dayNumber);
+
+// The day number of a date written "yyyy-mm-dd" (years 1 to 9999), as the
+// companion takes dates; the reason when the text is not such a date.
+[[nodiscard]] Expected<Real> DayNumberOfIsoText(std::string_view text);
+
+// The day number of the current day (UTC), without a time of day.
+[[nodiscard]] Real Today() noexcept;
 
 } // namespace dorvanta

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace dorvanta {
@@ -119,6 +120,66 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos, std::string& out)
     return pos;
 }
 
+// The quick exact path of a decimal text in the form that from_chars reads
+// ("-", digits, ".", digits, "e", sign, digits): when its significant digits
+// make an integer M below 10^19 and its power of ten 10^k has |k| <= 27, M
+// and 10^|k| are both exact in the 64-bit significand, so one multiplication
+// or division rounds the exact value once: the same nearest real that the
+// library's conversion gives, without its cost. Nothing for other texts.
+std::optional<Real> ExactlyRounded(std::string_view normal) {
+    constexpr int kMaximumDigits = 19;
+    constexpr int kMaximumPower = 27; // 5^27 < 2^64: 10^27 is exact
+    std::size_t pos = 0;
+    const bool negative = !normal.empty() && normal[0] == '-';
+    pos += negative ? 1 : 0;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int power = 0;
+    bool fraction = false;
+    for (; pos < normal.size() && normal[pos] != 'e'; ++pos) {
+        const char c = normal[pos];
+        if (c == '.') {
+            fraction = true;
+            continue;
+        }
+        if (mantissa == 0 && c == '0') {
+            power -= fraction ? 1 : 0; // a leading zero is not significant
+            continue;
+        }
+        if (++digits > kMaximumDigits) {
+            return std::nullopt;
+        }
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        power -= fraction ? 1 : 0;
+    }
+    if (pos < normal.size()) { // the exponent
+        ++pos;
+        const bool down = normal[pos] == '-';
+        pos += (normal[pos] == '-' || normal[pos] == '+') ? 1 : 0;
+        int exponent = 0;
+        for (; pos < normal.size(); ++pos) {
+            exponent = exponent * 10 + (normal[pos] - '0');
+            if (exponent > 1000) {
+                return std::nullopt;
+            }
+        }
+        power += down ? -exponent : exponent;
+    }
+    if (mantissa == 0) {
+        return negative ? -0.0L : 0.0L;
+    }
+    if (power < -kMaximumPower || power > kMaximumPower) {
+        return std::nullopt;
+    }
+    Real scale = 1;
+    for (int i = 0; i < (power < 0 ? -power : power); ++i) {
+        scale *= 10; // exact all the way to 10^27
+    }
+    const Real magnitude =
+        power < 0 ? static_cast<Real>(mantissa) / scale : static_cast<Real>(mantissa) * scale;
+    return negative ? -magnitude : magnitude;
+}
+
 constexpr int kGeneralDigits = 15;
 constexpr int kPatternDigits = 18;
 
@@ -199,6 +260,9 @@ std::optional<Real> ParseGeneral(std::string_view text, std::string_view separat
         return std::nullopt;
     }
 
+    if (const auto exact = ExactlyRounded(normal)) {
+        return exact;
+    }
     Real value = 0;
     const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (ec != std::errc{} || end != normal.data() + normal.size() || !std::isfinite(value)) {

@@ -389,7 +389,7 @@ void TquickreportDorvanta::qrbandPageFooterPrint(TReportCanvas& canvas, int page
              qrsysdataCisloStrankyPrint(QString::number(page)), Qt::AlignRight);
 }
 
-QByteArray ReportPdf(TquickreportDorvanta& report) {
+Expected<QByteArray> ReportPdf(TquickreportDorvanta& report) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -399,7 +399,7 @@ QByteArray ReportPdf(TquickreportDorvanta& report) {
         writer.setCreator(QStringLiteral("Dorvanta"));
         report.SetUpPage(writer);
         if (!report.Print(writer)) {
-            return {};
+            return Unexpected("cannot draw the report");
         }
     }
     return bytes;

@@ -5,6 +5,7 @@
 // One rendering path serves the printer and PDF files.
 #pragma once
 
+#include "Expected.h"
 #include "PartNoInfo.h"
 #include "ReportEngine.h"
 #include "ResultList.h"
@@ -144,8 +145,8 @@ private:
     int pageCount_ = 0;
 };
 
-// The whole report as a PDF document titled "Dorvanta"; empty when it
-// cannot be written.
-[[nodiscard]] QByteArray ReportPdf(TquickreportDorvanta& report);
+// The whole report as a PDF document titled "Dorvanta", or the reason why it
+// cannot be drawn.
+[[nodiscard]] Expected<QByteArray> ReportPdf(TquickreportDorvanta& report);
 
 } // namespace dorvanta

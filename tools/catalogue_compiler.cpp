@@ -1,52 +1,20 @@
 // Reads the catalogue's CSV source (part number, case, capacitance, rated
 // voltage, DCLmax, DF, ESRmax) and writes a C++ source that defines the
-// compiled-in table as 101-byte records. Decimal texts become the nearest
-// extended real, the same conversion as every criterion text of the program.
+// compiled-in table as 101-byte records. The CSV is read by the same reader
+// as the companion's catalogue import, so both turn a decimal text into the
+// same extended real.
 
-#include "NumberText.h"
+#include "CatalogueCsv.h"
 #include "PartNoRecord.h"
 
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
-#include <vector>
 
 using dorvanta::TPartNoRecord;
 
 namespace {
-
-std::vector<std::string> SplitFields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::stringstream stream(line);
-    std::string field;
-    while (std::getline(stream, field, ',')) {
-        fields.push_back(field);
-    }
-    return fields;
-}
-
-bool ParseRecord(const std::vector<std::string>& fields, TPartNoRecord& record) {
-    constexpr std::size_t kFieldCount = 7;
-    if (fields.size() != kFieldCount || fields[0].size() > dorvanta::kPartNumberCapacity ||
-        fields[1].size() > dorvanta::kCaseSizeCapacity) {
-        return false;
-    }
-    record = TPartNoRecord{};
-    record.PartNumber.assign(fields[0]);
-    record.CaseSize.assign(fields[1]);
-    dorvanta::Extended* values[] = {&record.Capacitance, &record.RatedVoltage, &record.DCLmax,
-                                    &record.DF, &record.ESRmax};
-    for (std::size_t i = 0; i < 5; ++i) {
-        const auto value = dorvanta::ParseGeneral(fields[i + 2]);
-        if (!value) {
-            return false;
-        }
-        *values[i] = dorvanta::Extended::from(*value);
-    }
-    return true;
-}
 
 // One record as a line of the table's byte values.
 void WriteBytes(std::ostream& out, const TPartNoRecord& record) {
@@ -66,30 +34,17 @@ int main(int argc, char** argv) {
         std::cerr << "usage: catalogue_compiler CATALOGUE.csv OUTPUT.cpp\n";
         return 2;
     }
-    std::ifstream in(argv[1]);
+    std::ifstream in(argv[1], std::ios::binary);
     if (!in) {
         std::cerr << argv[1] << ": cannot open\n";
         return 1;
     }
-    std::vector<TPartNoRecord> records;
-    std::string line;
-    int lineNumber = 0;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.empty() || line.front() == '#' || line.rfind("part_number,", 0) == 0) {
-            continue;
-        }
-        TPartNoRecord record;
-        if (!ParseRecord(SplitFields(line), record)) {
-            std::cerr << argv[1] << ":" << lineNumber << ": not a catalogue entry: " << line
-                      << "\n";
-            return 1;
-        }
-        records.push_back(record);
+    const auto read = dorvanta::ReadCatalogueCsv(in);
+    if (!read) {
+        std::cerr << argv[1] << ": " << read.error() << "\n";
+        return 1;
     }
+    const auto& records = *read;
 
     if (records.empty()) {
         std::cerr << argv[1] << ": no catalogue entries\n";

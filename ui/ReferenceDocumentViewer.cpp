@@ -2,12 +2,12 @@
 
 #include "BusyCursor.h"
 #include "DesktopServices.h"
+#include "SafeFileWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 
 #include <memory>
 
@@ -36,11 +36,11 @@ QTemporaryDir& PrivateFolder() {
 // viewer took the document over.
 QString FailureText(ReferenceDocument document) {
     const BusyCursor busy;
-    const TemporaryCopy copy = WriteTemporaryCopy(document);
-    if (!copy.error.isEmpty()) {
-        return QStringLiteral("Error: ") + copy.error;
+    const auto copy = WriteTemporaryCopy(document);
+    if (!copy) {
+        return QStringLiteral("Error: ") + Text(copy.error());
     }
-    const OpenResult result = Desktop().OpenDocument(copy.path);
+    const OpenResult result = Desktop().OpenDocument(*copy);
     switch (result.outcome) {
     case OpenOutcome::Opened:
         return {};
@@ -54,30 +54,31 @@ QString FailureText(ReferenceDocument document) {
 
 } // namespace
 
-TemporaryCopy WriteTemporaryCopy(ReferenceDocument document) {
+Expected<QString> WriteTemporaryCopy(ReferenceDocument document) {
     QTemporaryDir& folder = PrivateFolder();
     if (!folder.isValid()) {
-        return {{}, folder.errorString()};
+        return Unexpected(folder.errorString().toStdString());
     }
-    QString name = Text(DocumentFileName(document));
-    name.insert(name.lastIndexOf(u'.'), QStringLiteral("-XXXXXX"));
-    QTemporaryFile file(folder.filePath(name));
-    file.setAutoRemove(false);
-    if (!file.open()) { // created new, for the user alone
-        return {{}, file.errorString()};
+    // The folder is this run's and the user's alone, so the first number not
+    // taken names a file of its own; the viewer may still read the earlier
+    // copies.
+    const QString name = Text(DocumentFileName(document));
+    const qsizetype dot = name.lastIndexOf(u'.');
+    QString path;
+    for (int number = 1; path.isEmpty() || QFileInfo::exists(path); ++number) {
+        path = folder.filePath(name.left(dot) + u'-' + QString::number(number) + name.mid(dot));
     }
     const auto contents = DocumentContents(document);
-    const auto size = static_cast<qint64>(contents.size());
-    const bool written =
-        file.write(reinterpret_cast<const char*>(contents.data()), size) == size && file.flush();
-    const QString error = file.errorString();
-    const QString path = file.fileName();
-    file.close();
+    TWriteOptions options;
+    options.NewFilePermissions =
+        std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    const auto written = WriteFileSafely(
+        QFileInfo(path).filesystemFilePath(),
+        std::string_view(reinterpret_cast<const char*>(contents.data()), contents.size()), options);
     if (!written) {
-        QFile::remove(path);
-        return {{}, error};
+        return Unexpected(written.error());
     }
-    return {path, {}};
+    return path;
 }
 
 void ShowReferenceDocument(QWidget* parent, ReferenceDocument document) {

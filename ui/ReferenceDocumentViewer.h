@@ -2,6 +2,7 @@
 // of the PDF to the desktop's viewer and does not wait for it.
 #pragma once
 
+#include "Expected.h"
 #include "ReferenceDocuments.h"
 
 #include <QString>
@@ -21,13 +22,10 @@ inline constexpr const char* kNoViewerText =
 // again.
 void ShowReferenceDocument(QWidget* parent, ReferenceDocument document);
 
-// Writes `document` to a new file of its own in the program's private
-// temporary folder (readable by the user alone; removed when the program
-// ends) and returns its path, or the reason why it could not.
-struct TemporaryCopy {
-    QString path;
-    QString error; // empty on success
-};
-[[nodiscard]] TemporaryCopy WriteTemporaryCopy(ReferenceDocument document);
+// Writes `document` through the safe writer to a new file of its own in the
+// program's private temporary folder (the folder and the file for the user
+// alone; removed when the program ends) and returns its path, or the reason
+// why it could not.
+[[nodiscard]] Expected<QString> WriteTemporaryCopy(ReferenceDocument document);
 
 } // namespace dorvanta

@@ -301,12 +301,12 @@ void TResultsPage::actionSaveResultsExecute() {
         return;
     }
     const QString file = dialog.selectedFiles().constFirst();
-    const auto error =
+    const auto written =
         WriteFileSafely(QFileInfo(file).filesystemAbsoluteFilePath(), ResultsCsv(*list));
-    if (error) {
+    if (!written) {
         QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
                         QStringLiteral("The results could not be saved to %1:\n%2")
-                            .arg(QDir::toNativeSeparators(file), ToQString(*error)),
+                            .arg(QDir::toNativeSeparators(file), ToQString(written.error())),
                         QMessageBox::Ok, this);
         box.exec();
     }

@@ -108,9 +108,9 @@ protected:
 TEST_F(CatalogueFileTest, NoFileLoadsTheBuiltInCatalogueSilently) {
     ExpectBuiltIn(Load(), "");
     const auto check = CheckCatalogueFile(file);
-    ASSERT_TRUE(std::holds_alternative<TCatalogueCheck>(check));
-    EXPECT_FALSE(std::get<TCatalogueCheck>(check).Valid);
-    EXPECT_TRUE(std::get<TCatalogueCheck>(check).StartMessage.empty());
+    ASSERT_TRUE(check);
+    EXPECT_FALSE(check->Valid);
+    EXPECT_TRUE(check->StartMessage.empty());
 }
 
 TEST_F(CatalogueFileTest, ADirectoryIsNoCatalogueFile) {
@@ -210,7 +210,9 @@ TEST_F(CatalogueFileTest, AFileShorterThanOneRecordIsAnInputOutputFailure) {
         catalogue = SampleEntries(1);
         WriteBytes(file, HeaderBytes().substr(0, size));
         ExpectFailure(Load(), Outcome::IoFailure, std::system_category().message(EIO));
-        EXPECT_TRUE(std::holds_alternative<std::string>(CheckCatalogueFile(file)));
+        const auto check = CheckCatalogueFile(file);
+        ASSERT_FALSE(check);
+        EXPECT_EQ(check.error(), std::system_category().message(EIO));
     }
 }
 
@@ -302,7 +304,7 @@ TEST(CatalogueNote, UsesTheCallersSeparatorAndDateFormat) {
 }
 
 TEST_F(CatalogueFileTest, ExportWritesTheHeaderAndTheBuiltInEntries) {
-    ASSERT_EQ(ExportCatalogue(file), std::nullopt);
+    ASSERT_TRUE(ExportCatalogue(file));
     const std::string bytes = ReadBytes(file);
     const auto builtIn = BuiltInCatalogue();
     ASSERT_EQ(bytes.size(), (builtIn.size() + 1) * kRecordSize);
@@ -319,7 +321,7 @@ TEST_F(CatalogueFileTest, ExportWritesTheHeaderAndTheBuiltInEntries) {
 TEST_F(CatalogueFileTest, AnExportedFileLoadsAsTheBuiltInCatalogue) {
     WriteBytes(file, FileBytes(HeaderBytes(3), SampleEntries(2)));
     ASSERT_EQ(Load().Result, Outcome::External);
-    ASSERT_EQ(ExportCatalogue(file), std::nullopt); // replaces the loaded file
+    ASSERT_TRUE(ExportCatalogue(file)); // replaces the loaded file
     const auto load = Load();
     EXPECT_EQ(load.Result, Outcome::External);
     EXPECT_EQ(load.CaptionNote, " - [using external database, version 2, date: 13.04.2004]");
@@ -334,13 +336,47 @@ TEST_F(CatalogueFileTest, AFailedExportKeepsTheExistingFile) {
     if (CanCreateFileIn(directory.path())) {
         GTEST_SKIP() << "this user writes into read-only directories";
     }
-    EXPECT_EQ(ExportCatalogue(file), std::system_category().message(EACCES));
+    const auto exported = ExportCatalogue(file);
+    ASSERT_FALSE(exported);
+    EXPECT_EQ(exported.error(), std::system_category().message(EACCES));
     EXPECT_EQ(ReadBytes(file), good);
 }
 
 TEST_F(CatalogueFileTest, ExportIntoAMissingDirectoryGivesTheSystemsText) {
-    EXPECT_EQ(ExportCatalogue(directory.path() / "missing" / kCatalogueFileName),
-              std::system_category().message(ENOENT));
+    const auto exported = ExportCatalogue(directory.path() / "missing" / kCatalogueFileName);
+    ASSERT_FALSE(exported);
+    EXPECT_EQ(exported.error(), std::system_category().message(ENOENT));
+}
+
+TEST_F(CatalogueFileTest, AnExportOverAPrivateFileOrALinkKeepsTheModeAndTheLink) {
+    using P = std::filesystem::perms;
+    WriteBytes(file, FileBytes(HeaderBytes(3), SampleEntries(2)));
+    std::filesystem::permissions(file, P::owner_read | P::owner_write);
+    const auto link = directory.path() / "link.dat";
+    std::filesystem::create_symlink(kCatalogueFileName, link);
+    ASSERT_TRUE(ExportCatalogue(link));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(std::filesystem::status(file).permissions() & P::mask,
+              P::owner_read | P::owner_write);
+    EXPECT_EQ(Load().Result, Outcome::External);
+    EXPECT_EQ(catalogue, BuiltIn());
+}
+
+TEST_F(CatalogueFileTest, WritesAnyEntriesWithTheGivenVersionAndDate) {
+    const auto entries = SampleEntries(3);
+    ASSERT_TRUE(WriteCatalogueFile(file, entries, 7.5L, 46000));
+    const std::string bytes = ReadBytes(file);
+    EXPECT_EQ(bytes.substr(kRecordSize), FileBytes("", entries));
+    // The header is the export's but for the version and the date.
+    ASSERT_TRUE(ExportCatalogue(directory.path() / "exported.dat"));
+    std::string header = ReadBytes(directory.path() / "exported.dat").substr(0, kRecordSize);
+    EncodeExtended(7.5L, reinterpret_cast<std::uint8_t*>(header.data()) + kHeaderVersionOffset);
+    EncodeExtended(46000, reinterpret_cast<std::uint8_t*>(header.data()) + kHeaderDateOffset);
+    EXPECT_EQ(bytes.substr(0, kRecordSize), header);
+    const auto load = Load();
+    EXPECT_EQ(load.Result, Outcome::External);
+    EXPECT_EQ(load.CaptionNote, " - [using external database, version 7,5, date: 09.12.2025]");
+    EXPECT_EQ(catalogue, entries);
 }
 
 } // namespace

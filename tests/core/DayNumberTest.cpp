@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
+#include <string>
 
 namespace dorvanta {
 namespace {
@@ -42,6 +44,27 @@ TEST(DayNumber, IsoDateTextFallsBackToTheNumber) {
     EXPECT_EQ(IsoDateText(-693593), "0001-01-01");
     EXPECT_EQ(IsoDateText(1e300L), "1E300");
     EXPECT_EQ(IsoDateText(std::numeric_limits<Real>::quiet_NaN()), "NAN");
+}
+
+TEST(DayNumber, ReadsIsoDatesAndRejectsEverythingElse) {
+    EXPECT_EQ(*DayNumberOfIsoText("2004-04-13"), 38090);
+    EXPECT_EQ(*DayNumberOfIsoText("1899-12-30"), 0);
+    EXPECT_EQ(*DayNumberOfIsoText("2024-02-29"), 45351);
+    EXPECT_EQ(*DayNumberOfIsoText("0001-01-01"), -693593);
+    for (const char* text :
+         {"2023-02-29", "2004-04-31", "2004-13-01", "2004-00-10", "0000-01-01", "2004-4-13",
+          "13.4.2004", "2004-04-13 ", "2004/04/13", "", "20040413xx", "2004-04-1x"}) {
+        const auto day = DayNumberOfIsoText(text);
+        ASSERT_FALSE(day) << text;
+        EXPECT_EQ(day.error(), "\"" + std::string(text) + "\" is not a date yyyy-mm-dd");
+    }
+}
+
+TEST(DayNumber, TodayIsAWholeDayAfterTheCatalogueExport) {
+    const Real today = Today();
+    EXPECT_EQ(today, std::trunc(today));
+    EXPECT_GT(today, 45000); // after 15 March 2023
+    EXPECT_TRUE(CivilDateOf(today).has_value());
 }
 
 } // namespace

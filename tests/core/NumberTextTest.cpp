@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstring>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace dorvanta {
@@ -87,6 +90,74 @@ TEST(ParseGeneral, AcceptsExactlyTheReadingRule) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ParseGeneral(c.text), c.expected) << "'" << c.text << "'";
+    }
+}
+
+// The library's correctly rounded reading of `text`, as bytes.
+std::string LibraryBits(const std::string& text) {
+    Real value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return std::string(reinterpret_cast<const char*>(&value), 10);
+}
+
+std::string Bits(Real value) {
+    return std::string(reinterpret_cast<const char*>(&value), 10);
+}
+
+// Short texts take a quicker path than the library's conversion; it must give
+// the same nearest real, bit for bit, on both sides of its limits (19
+// significant digits, powers of ten up to 27).
+TEST(ParseGeneral, GivesTheLibrarysNearestRealForEveryText) {
+    const char* tricky[] = {
+        "0.1",
+        "0.3",
+        "6.3",
+        "2.2",
+        "1e-3",
+        "33E-3",
+        "0.000123456789012345678",
+        "9999999999999999999",
+        "18446744073709551615",
+        "18446744073709551616",
+        "1234567890123456789e27",
+        "1234567890123456789e-27",
+        "1e28",
+        "1e-28",
+        "123e-30",
+        "0.0000000000000000000000000001",
+        "-0",
+        "-0.0",
+        "0e400",
+        "4.9406564584124654e-324",
+        "1.18973149535723176502e4932",
+        "3.36210314311209350626e-4932",
+        "7.5",
+        "-1700",
+        "0.30000000000000000001",
+        "1.00000000000000000005421010862427522",
+    };
+    for (const char* text : tricky) {
+        const auto value = ParseGeneral(text);
+        ASSERT_TRUE(value.has_value()) << text;
+        EXPECT_EQ(Bits(*value), LibraryBits(text)) << text;
+    }
+    std::mt19937_64 random(20041304);
+    for (int i = 0; i < 200'000; ++i) {
+        const int digits = 1 + static_cast<int>(random() % 21);
+        std::string text;
+        for (int d = 0; d < digits; ++d) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        text.insert(random() % (text.size() + 1), ".");
+        if (text.back() == '.') {
+            text += '0';
+        }
+        if (random() % 2 == 0) {
+            text += "e" + std::to_string(static_cast<int>(random() % 71) - 35);
+        }
+        const auto value = ParseGeneral(text);
+        ASSERT_TRUE(value.has_value()) << text;
+        ASSERT_EQ(Bits(*value), LibraryBits(text)) << text;
     }
 }
 

@@ -25,7 +25,9 @@ using namespace testing_report;
 using namespace Qt::Literals::StringLiterals;
 
 QStringList ReportPages(TquickreportDorvanta& report) {
-    return PdfPages(ReportPdf(report));
+    const auto pdf = ReportPdf(report);
+    EXPECT_TRUE(pdf);
+    return pdf ? PdfPages(*pdf) : QStringList();
 }
 
 QStringList ReportPages(const TResultList& list, bool note = false) {
@@ -393,7 +395,9 @@ TEST(ReportTest, OnEveryPaperTheFooterAndThePageTextStandInsideEveryPage) {
 TEST(ReportTest, ThePdfIsTitledAfterTheProgramAndIsA4) {
     const TResultList list = KelParts(1);
     TquickreportDorvanta report(list, ".");
-    const QString info = PdfInfo(ReportPdf(report));
+    const auto pdf = ReportPdf(report);
+    ASSERT_TRUE(pdf);
+    const QString info = PdfInfo(*pdf);
     EXPECT_TRUE(info.contains(
         QRegularExpression(u"^Title:\\s+Dorvanta$"_s, QRegularExpression::MultilineOption)))
         << info.toStdString();
