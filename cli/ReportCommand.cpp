@@ -8,20 +8,10 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace dorvanta::cli {
 
 namespace {
-
-std::span<const OptionSpec> Options() {
-    static const std::vector<OptionSpec> options = [] {
-        std::vector<OptionSpec> all(SearchOptions().begin(), SearchOptions().end());
-        all.push_back({"--output", "FILE", "the PDF file to write (replaced when it exists)"});
-        return all;
-    }();
-    return options;
-}
 
 QtMessageHandler previousHandler = nullptr;
 
@@ -48,44 +38,63 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
-    const TVstupniUdaje data = ApplicationData(args);
-    const std::string output = args.Required("--output");
-    const SearchRun run = RunSearch(args, data, err);
-    if (run.Parts.empty()) {
-        throw Failure("no recommended parts: no report written");
+struct Options {
+    SearchOptions Search;
+    std::string Output;
+};
+
+// Draws the report of the search and writes it to the output file.
+Expected<void> WriteReport(const Options& options, const CommandRun& run) {
+    const auto search = RunSearch(options.Search, run);
+    if (!search) {
+        return Unexpected(search.error());
+    }
+    if (search->Parts.empty()) {
+        return Unexpected("no recommended parts: no report written");
     }
     const auto application = OffscreenApplication();
-    TquickreportDorvanta report(run.Parts, ".");
+    TquickreportDorvanta report(search->Parts, ".");
     // As in the window, where the note stands while the closest-match
     // result is shown.
-    if (!run.ClosestMatch) {
+    if (!search->ClosestMatch) {
         report.qrlabelPoznamka.clear();
     }
     const int pages = report.CountPages();
     const QByteArray pdf = ReportPdf(report);
     if (pdf.isEmpty()) {
-        throw Failure("cannot draw the report");
+        return Unexpected("cannot draw the report");
     }
     if (const auto error = WriteFileSafely(
-            output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))) {
-        throw Failure(output + ": " + *error);
+            options.Output,
+            std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))) {
+        return Unexpected(options.Output + ": " + *error);
     }
-    out << output << ": " << run.Parts.size() << (run.Parts.size() == 1 ? " part" : " parts")
-        << " on " << pages << (pages == 1 ? " page" : " pages") << "\n";
-    return kExitSuccess;
+    const std::size_t parts = search->Parts.size();
+    run.Out << options.Output << ": " << parts << (parts == 1 ? " part" : " parts") << " on "
+            << pages << (pages == 1 ? " page" : " pages") << "\n";
+    return {};
+}
+
+CommandBody Declare(CLI::App& command) {
+    auto options = std::make_shared<Options>();
+    AddSearchOptions(command, options->Search);
+    command
+        .add_option("--output", options->Output, "the PDF file to write (replaced when it exists)")
+        ->required()
+        ->type_name("FILE");
+    return [options](const CommandRun& run) {
+        return WriteReport(*options, run);
+    };
 }
 
 } // namespace
 
 Command ReportCommand() noexcept {
-    static const std::string synopsis =
-        "report " + std::string(kSearchSynopsis) + " --output FILE.pdf";
-    return {"report", synopsis,
+    return {"report",
             "Writes the printed report of the recommended parts, as the window prints it,\n"
             "to a PDF file (A4). With --closest-match the header carries the note that\n"
             "the application current exceeds the test current. No display is needed.",
-            Options(), Run};
+            Declare};
 }
 
 } // namespace dorvanta::cli

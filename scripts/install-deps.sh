@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   fonts-liberation poppler-utils xvfb xauth xdg-utils
   clang clang-format
+  libcli11-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils
 )
 
