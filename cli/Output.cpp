@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace dorvanta::cli {
 
@@ -210,19 +211,23 @@ CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
         }
     }
     target = OutputFormat::Text;
-    const auto find = [names](const std::string& text) {
-        return std::find_if(names.begin(), names.end(),
-                            [&text](const auto& entry) { return entry.first == text; });
+    // The format that a text names, if it is allowed.
+    const auto find = [names](const std::string& text) -> std::optional<OutputFormat> {
+        const auto found = std::find_if(names.begin(), names.end(),
+                                        [&text](const auto& entry) { return entry.first == text; });
+        return found == names.end() ? std::nullopt : std::optional(found->second);
     };
     const CLI::Validator known(
-        [names, find](const std::string& text) {
-            return find(text) != names.end() ? std::string() : "unknown format '" + text + "'";
+        [find](const std::string& text) {
+            return find(text) ? std::string() : "unknown format '" + text + "'";
         },
         "", "format");
     return command
         .add_option_function<std::string>(
             "--format",
-            [&target, names, find](const std::string& text) { target = find(text)->second; },
+            [&target, find](const std::string& text) {
+                target = find(text).value_or(OutputFormat::Text);
+            },
             "output format (default text)")
         ->check(known)
         ->type_name(placeholder);
