@@ -111,7 +111,7 @@ std::string FieldText(TField field, const TPartNoInfo& part, TTypVyrobku series,
     }
 }
 
-std::string_view TopTemperatureText(TTypVyrobku series) noexcept {
+std::string_view TopTemperatureCaption(TTypVyrobku series) noexcept {
     return TemperatureCaptions[static_cast<std::size_t>(TopTemperatureCaptionIndex(series))];
 }
 

@@ -76,7 +76,7 @@ extern const std::array<TFieldDisplay, kFieldCount> FieldDisplays;
 
 // The temperature text under which a series' top-temperature values (index
 // 5) stand: "105" for WIR, "175" for KWG, "125" for every other series.
-[[nodiscard]] std::string_view TopTemperatureText(TTypVyrobku series) noexcept;
+[[nodiscard]] std::string_view TopTemperatureCaption(TTypVyrobku series) noexcept;
 
 // The temperature index whose caption names the values at array index `t`
 // of a part of `series`: `t` itself, except index 5 (the top temperature),

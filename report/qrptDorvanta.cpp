@@ -143,7 +143,7 @@ void TquickreportDorvanta::FillPartBlock(const TReportLine& line) {
     const TPocitaneInfo& values = part.Pocitane;
     const std::string_view partNumber = LinePartNumber(line.Text);
     const TTypVyrobku series = SeriesOf(partNumber);
-    const QString top = Utf8(TopTemperatureText(series));
+    const QString top = Utf8(TopTemperatureCaption(series));
     // Every value as the details panel shows its field.
     const auto shown = [&](TField field, int t = kTemperature25) {
         return Utf8(FieldText(field, part, series, static_cast<std::size_t>(t), separator_));

@@ -104,10 +104,10 @@ TEST(FieldDisplay, TextsOfAPartAsTheDetailsPanelShowsThem) {
 }
 
 TEST(FieldDisplay, TheTopTemperatureOfEachSeries) {
-    EXPECT_EQ(TopTemperatureText(tvWIR), "105");
-    EXPECT_EQ(TopTemperatureText(tvKWG), "175");
+    EXPECT_EQ(TopTemperatureCaption(tvWIR), "105");
+    EXPECT_EQ(TopTemperatureCaption(tvKWG), "175");
     for (const TTypVyrobku series : {tvAll, tvKEL, tvKMD, tvKYD}) {
-        EXPECT_EQ(TopTemperatureText(series), "125");
+        EXPECT_EQ(TopTemperatureCaption(series), "125");
     }
     // Index 5 holds the top values; 4 and 6 are captions only.
     const struct {
