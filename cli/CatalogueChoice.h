@@ -2,7 +2,8 @@
 // catalogue goes through ChooseCatalogue.
 #pragma once
 
-#include "CommandLine.h"
+#include "Commands.h"
+#include "Expected.h"
 #include "PartNoRecord.h"
 
 #include <ostream>
@@ -17,10 +18,12 @@ struct CatalogueChoice {
     std::string StartMessage;               // the load's warning; empty when none
 };
 
-// Fills PartNumbers from the catalogue file of this run (the option
-// --catalogue, which the command line always sets) by the window's rules and
-// says where its entries come from. The load's warning goes to `err`; a file
-// that cannot be read throws Failure with the system's text.
-[[nodiscard]] CatalogueChoice ChooseCatalogue(const Arguments& args, std::ostream& err);
+// Fills PartNumbers from the run's catalogue file by the window's rules and
+// says where its entries come from. The load's warning goes to `err`. A file
+// that cannot be read fails with the system's text; so does a file named by
+// --catalogue that does not exist or is a directory (only pnumbers.dat
+// beside the program may be missing, which means the built-in catalogue).
+[[nodiscard]] Expected<CatalogueChoice> ChooseCatalogue(const CatalogueSource& source,
+                                                        std::ostream& err);
 
 } // namespace dorvanta::cli

@@ -2,67 +2,65 @@
 
 #include "CatalogueChoice.h"
 #include "CatalogueFile.h"
-#include "Json.h"
 #include "Output.h"
 
-#include <array>
 #include <filesystem>
+#include <memory>
 
 namespace dorvanta::cli {
 
 namespace {
 
-constexpr auto kInfoOptions = std::to_array<OptionSpec>({
-    {"--format", "FMT", "text (default) or json"},
-});
-
-int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err) {
-    const OutputFormat format = FormatOption(args, {OutputFormat::Text, OutputFormat::Json});
-    const CatalogueChoice catalogue = ChooseCatalogue(args, err);
-    if (format == OutputFormat::Json) {
-        out << "{\"note\": " << JsonString(catalogue.Note)
-            << ", \"entries\": " << catalogue.Entries.size()
-            << ", \"start_message\": " << JsonString(catalogue.StartMessage) << "}\n";
-        return kExitSuccess;
-    }
-    out << "Caption: Dorvanta" << catalogue.Note << "\n"
-        << "Entries: " << catalogue.Entries.size() << "\n";
-    if (!catalogue.StartMessage.empty()) {
-        out << "Start message: " << catalogue.StartMessage << "\n";
-    }
-    return kExitSuccess;
+CommandBody DeclareInfo(CLI::App& command) {
+    auto format = std::make_shared<OutputFormat>(OutputFormat::Text);
+    AddFormatOption(command, *format, {OutputFormat::Text, OutputFormat::Json});
+    return [format](const CommandRun& run) -> Expected<void> {
+        const auto catalogue = ChooseCatalogue(run.Catalogue, run.Err);
+        if (!catalogue) {
+            return Unexpected(catalogue.error());
+        }
+        if (*format == OutputFormat::Json) {
+            WriteJsonLine(run.Out, {{"note", catalogue->Note},
+                                    {"entries", catalogue->Entries.size()},
+                                    {"start_message", catalogue->StartMessage}});
+            return {};
+        }
+        run.Out << "Caption: Dorvanta" << catalogue->Note << "\n"
+                << "Entries: " << catalogue->Entries.size() << "\n";
+        if (!catalogue->StartMessage.empty()) {
+            run.Out << "Start message: " << catalogue->StartMessage << "\n";
+        }
+        return {};
+    };
 }
 
-constexpr auto kExportOptions = std::to_array<OptionSpec>({
-    {"", "FILE", "the catalogue file to write; an existing one is replaced"},
-});
-
-int RunExport(const Arguments& args, std::ostream& /*out*/, std::ostream& /*err*/) {
-    const auto file = args.Value("");
-    if (!file) {
-        throw UsageError("export-catalogue needs the FILE to write");
-    }
-    if (const auto exported = ExportCatalogue(std::filesystem::path(*file)); !exported) {
-        throw Failure(*file + ": " + exported.error());
-    }
-    return kExitSuccess;
+CommandBody DeclareExport(CLI::App& command) {
+    auto file = std::make_shared<std::string>();
+    command.add_option("FILE", *file, "the catalogue file to write; an existing one is replaced")
+        ->required();
+    return [file](const CommandRun& /*run*/) -> Expected<void> {
+        if (const auto exported = ExportCatalogue(std::filesystem::path(*file)); !exported) {
+            return Unexpected(*file + ": " + exported.error());
+        }
+        return {};
+    };
 }
 
 } // namespace
 
 Command InfoCommand() noexcept {
-    return {"info", "info [--format text|json]",
+    return {"info",
             "Prints the catalogue in use as the window's caption names it, its number of\n"
             "entries and the load's warning (\"start_message\").",
-            kInfoOptions, RunInfo};
+            DeclareInfo};
 }
 
 Command ExportCatalogueCommand() noexcept {
-    return {"export-catalogue", "export-catalogue FILE",
+    return {"export-catalogue",
             "Writes the built-in catalogue as a catalogue file: a header (version 2,\n"
             "13 April 2004) and the built-in entries. Named pnumbers.dat beside the\n"
             "program, it is loaded instead of the built-in catalogue.",
-            kExportOptions, RunExport};
+            DeclareExport};
 }
 
 } // namespace dorvanta::cli

@@ -3,218 +3,143 @@
 #include "CatalogueFile.h"
 #include "Commands.h"
 #include "NumberText.h"
+#include "ProgramVersion.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <exception>
+#include <optional>
+#include <utility>
 
 namespace dorvanta::cli {
 
 namespace {
 
-const OptionSpec* FindOption(std::span<const OptionSpec> options, std::string_view name) {
-    const auto found = std::find_if(options.begin(), options.end(),
-                                    [name](const OptionSpec& o) { return o.Name == name; });
-    return found == options.end() ? nullptr : &*found;
-}
+constexpr const char* kDescription =
+    "The command-line companion of Dorvanta: the same catalogue, evaluation and\n"
+    "search as the window, for scripts. Numbers use \".\" as decimal separator.\n"
+    "The catalogue is pnumbers.dat beside the program when it is there and\n"
+    "valid, else the built-in one; --catalogue FILE names another file, which\n"
+    "must exist and be readable.\n"
+    "Exit status: 0 on success (an empty result too), 2 on a usage error, 1 on\n"
+    "a failure.";
 
-const Command* FindCommand(std::string_view name) {
-    const auto commands = AllCommands();
-    const auto found = std::find_if(commands.begin(), commands.end(),
-                                    [name](const Command& c) { return c.Name == name; });
-    return found == commands.end() ? nullptr : &*found;
-}
+// The commands as CLI11 subcommands, each with the body that runs it.
+struct DeclaredCommand {
+    CLI::App* Subcommand;
+    CommandBody Body;
+};
 
-void WriteOptions(std::ostream& out, std::span<const OptionSpec> options) {
-    for (const OptionSpec& option : options) {
-        std::string left = "  " + std::string(option.Name);
-        if (!option.Placeholder.empty()) {
-            left += (option.Name.empty() ? "" : " ") + std::string(option.Placeholder);
+// The run's end: a usage error, or the body of the chosen command.
+struct Parsed {
+    std::optional<int> Status; // set when the run ends here (help, version, usage error)
+    const CommandBody* Body = nullptr;
+};
+
+Parsed Parse(CLI::App& app, const std::vector<DeclaredCommand>& commands,
+             std::vector<std::string> words, std::ostream& out, std::ostream& err) {
+    std::reverse(words.begin(), words.end()); // CLI11 takes them last first
+    try {
+        app.parse(words);
+    } catch (const CLI::ParseError& e) {
+        // Help and version are CLI11's "successes"; everything else is a usage error.
+        if (e.get_exit_code() == static_cast<int>(CLI::ExitCodes::Success)) {
+            return {app.exit(e, out, err), nullptr};
         }
-        left.resize(std::max<std::size_t>(left.size() + 2, 26), ' ');
-        out << left << option.Help << "\n";
+        err << "dorvanta-cli: " << e.what() << "\n";
+        return {kExitUsage, nullptr};
     }
-}
-
-void WriteCommandHelp(std::ostream& out, const Command& command) {
-    out << "usage: dorvanta-cli [--catalogue FILE] " << command.Synopsis << "\n\n"
-        << command.Summary << "\n\n";
-    WriteOptions(out, command.Options);
-    WriteOptions(out, GlobalOptions());
-}
-
-void WriteHelp(std::ostream& out) {
-    out << "usage: dorvanta-cli [--catalogue FILE] COMMAND [OPTIONS]\n\n"
-           "The command-line companion of Dorvanta: the same catalogue, evaluation and\n"
-           "search as the window, for scripts. Numbers use \".\" as decimal separator.\n"
-           "The catalogue is pnumbers.dat beside the program when it is there and\n"
-           "valid, else the built-in one; --catalogue FILE names another file.\n"
-           "Exit status: 0 on success (an empty result too), 2 on a usage error, 1 on\n"
-           "a failure.\n";
-    for (const Command& command : AllCommands()) {
-        out << "\n";
-        WriteCommandHelp(out, command);
+    const auto chosen =
+        std::find_if(commands.begin(), commands.end(),
+                     [](const DeclaredCommand& c) { return c.Subcommand->parsed(); });
+    if (chosen == commands.end()) {
+        err << "dorvanta-cli: no command given (try --help)\n";
+        return {kExitUsage, nullptr};
     }
+    return {std::nullopt, &chosen->Body};
 }
 
-// Flushes `out` and reports a failed write with the system's text.
-void FinishOutput(std::ostream& out) {
-    errno = 0;
+// Flushes `out`; a failed write is a failure with the system's text.
+Expected<void> FinishOutput(std::ostream& out) {
     out.flush();
-    if (!out) {
-        const int error = errno;
-        throw Failure(std::string("cannot write the output: ") +
+    if (out) {
+        return {};
+    }
+    const int error = errno;
+    return Unexpected(std::string("cannot write the output: ") +
                       (error != 0 ? std::strerror(error) : "write error"));
-    }
 }
 
-int RunCommand(const Command& command, std::span<const std::string_view> words,
-               const std::filesystem::path& catalogueFile, std::ostream& out, std::ostream& err) {
-    std::vector<OptionSpec> options(command.Options.begin(), command.Options.end());
-    options.insert(options.end(), GlobalOptions().begin(), GlobalOptions().end());
-    Arguments args = ParseOptions(words, options);
-    args.Set(std::string(kCatalogueOption), catalogueFile.string());
-    if (args.Has("--help")) {
-        WriteCommandHelp(out, command);
-        FinishOutput(out);
-        return kExitSuccess;
+int Run(const std::filesystem::path& programDirectory, std::vector<std::string> words,
+        std::ostream& out, std::ostream& err) {
+    CLI::App app(kDescription, "dorvanta-cli");
+    app.set_version_flag("--version", std::string(kFileVersion), "print the version and exit");
+    CatalogueSource catalogue{programDirectory / kCatalogueFileName, false};
+    app.add_option_function<std::string>(
+           "--catalogue",
+           [&catalogue](const std::string& file) {
+               catalogue = {file, true};
+           },
+           "the catalogue file to use instead of pnumbers.dat beside the program; given "
+           "before the command")
+        ->type_name("FILE");
+    app.require_subcommand(0, 1);
+    std::vector<DeclaredCommand> commands;
+    for (const Command& command : AllCommands()) {
+        CLI::App* subcommand =
+            app.add_subcommand(std::string(command.Name), std::string(command.Summary));
+        commands.push_back({subcommand, command.Declare(*subcommand)});
     }
-    const int status = command.Run(args, out, err);
-    FinishOutput(out);
-    return status;
-}
-
-// Takes a leading "--catalogue FILE" or "--catalogue=FILE" off `words`.
-std::optional<std::filesystem::path> CatalogueFileOption(std::span<const std::string_view>& words) {
-    if (words.empty() || !words.front().starts_with(kCatalogueOption)) {
-        return std::nullopt;
+    const Parsed parsed = Parse(app, commands, std::move(words), out, err);
+    if (parsed.Status) {
+        return *parsed.Status;
     }
-    const std::string_view word = words.front();
-    if (word.size() > kCatalogueOption.size() && word[kCatalogueOption.size()] == '=') {
-        words = words.subspan(1);
-        return std::filesystem::path(word.substr(kCatalogueOption.size() + 1));
+    errno = 0;
+    Expected<void> result = (*parsed.Body)(CommandRun{out, err, catalogue});
+    if (result) {
+        result = FinishOutput(out);
     }
-    if (word != kCatalogueOption) {
-        return std::nullopt;
+    if (!result) {
+        err << "dorvanta-cli: " << result.error() << "\n";
+        return kExitFailure;
     }
-    if (words.size() < 2) {
-        throw UsageError("option --catalogue needs a value FILE");
-    }
-    const std::filesystem::path file(words[1]);
-    words = words.subspan(2);
-    return file;
-}
-
-int Dispatch(const std::filesystem::path& programDirectory, std::span<const std::string_view> words,
-             std::ostream& out, std::ostream& err) {
-    const auto catalogueFile =
-        CatalogueFileOption(words).value_or(programDirectory / kCatalogueFileName);
-    if (words.empty()) {
-        throw UsageError("no command given (try --help)");
-    }
-    if (words.front() == "--help" || words.front() == "help") {
-        WriteHelp(out);
-        FinishOutput(out);
-        return kExitSuccess;
-    }
-    const Command* command = FindCommand(words.front());
-    if (command == nullptr) {
-        throw UsageError("unknown command '" + std::string(words.front()) + "' (try --help)");
-    }
-    return RunCommand(*command, words.subspan(1), catalogueFile, out, err);
+    return kExitSuccess;
 }
 
 } // namespace
 
-bool Arguments::Has(std::string_view name) const {
-    return values_.find(name) != values_.end();
+CLI::Option* AddNumberOption(CLI::App& command, const std::string& name, Real& target,
+                             const std::string& placeholder, const std::string& help) {
+    const CLI::Validator isNumber(
+        [](const std::string& text) {
+            return ParseGeneral(text, ".") ? std::string() : "not a number: '" + text + "'";
+        },
+        "", "number");
+    return command
+        .add_option_function<std::string>(
+            name,
+            [&target](const std::string& text) { target = ParseGeneral(text, ".").value_or(0); },
+            help)
+        ->check(isNumber)
+        ->type_name(placeholder);
 }
 
-std::optional<std::string> Arguments::Value(std::string_view name) const {
-    const auto found = values_.find(name);
-    if (found == values_.end()) {
-        return std::nullopt;
-    }
-    return found->second;
+CLI::Validator AllOrNumber() {
+    return CLI::Validator(
+        [](const std::string& text) {
+            return text == "all" || ParseGeneral(text, ".") ? std::string()
+                                                            : "not a number: '" + text + "'";
+        },
+        "", "all or number");
 }
 
-std::string Arguments::ValueOr(std::string_view name, std::string_view fallback) const {
-    return Value(name).value_or(std::string(fallback));
-}
-
-std::string Arguments::Required(std::string_view name) const {
-    auto value = Value(name);
-    if (!value) {
-        throw UsageError("missing option " + std::string(name));
-    }
-    return *value;
-}
-
-Real Arguments::Number(std::string_view name) const {
-    const std::string text = Required(name);
-    const std::optional<Real> value = ParseGeneral(text, ".");
-    if (!value) {
-        throw UsageError(std::string(name) + ": not a number: '" + text + "'");
-    }
-    return *value;
-}
-
-Real Arguments::NumberOr(std::string_view name, Real fallback) const {
-    return Has(name) ? Number(name) : fallback;
-}
-
-void Arguments::Set(std::string name, std::string value) {
-    values_[std::move(name)] = std::move(value);
-}
-
-Arguments ParseOptions(std::span<const std::string_view> words,
-                       std::span<const OptionSpec> options) {
-    Arguments args;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-        std::string_view name = words[i];
-        if (!name.starts_with('-') && FindOption(options, "") != nullptr) {
-            if (args.Has("")) {
-                throw UsageError("unexpected argument '" + std::string(name) + "'");
-            }
-            args.Set("", std::string(name));
-            continue;
-        }
-        std::optional<std::string_view> inlineValue;
-        if (const auto equals = name.find('='); name.starts_with("--") && equals != name.npos) {
-            inlineValue = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        }
-        const OptionSpec* option = FindOption(options, name);
-        if (option == nullptr) {
-            throw UsageError("unknown option '" + std::string(name) + "'");
-        }
-        if (args.Has(name)) {
-            throw UsageError("option " + std::string(name) + " given twice");
-        }
-        if (option->Placeholder.empty()) {
-            if (inlineValue) {
-                throw UsageError("option " + std::string(name) + " takes no value");
-            }
-            args.Set(std::string(name), "");
-            continue;
-        }
-        if (!inlineValue && i + 1 >= words.size()) {
-            throw UsageError("option " + std::string(name) + " needs a value " +
-                             std::string(option->Placeholder));
-        }
-        args.Set(std::string(name), std::string(inlineValue ? *inlineValue : words[++i]));
-    }
-    return args;
-}
-
-int RunCommandLine(const std::filesystem::path& programDirectory,
-                   std::span<const std::string_view> words, std::ostream& out, std::ostream& err) {
+int RunCommandLine(const std::filesystem::path& programDirectory, std::vector<std::string> words,
+                   std::ostream& out, std::ostream& err) {
     try {
-        return Dispatch(programDirectory, words, out, err);
-    } catch (const UsageError& e) {
-        err << "dorvanta-cli: " << e.what() << "\n";
-        return kExitUsage;
+        return Run(programDirectory, std::move(words), out, err);
     } catch (const std::exception& e) {
+        // Only what the program cannot go on from (such as lack of memory).
         err << "dorvanta-cli: " << e.what() << "\n";
         return kExitFailure;
     }

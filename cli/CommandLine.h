@@ -1,18 +1,14 @@
-// The command line of dorvanta-cli: its commands, their options and the
-// errors by which a run ends.
+// The command line of dorvanta-cli, read by CLI11: the global options, the
+// commands, and the one place where a run's outcome becomes its exit status.
 #pragma once
 
 #include "Extended.h"
 
-#include <filesystem>
+#include <CLI/CLI.hpp>
 
-#include <map>
-#include <optional>
+#include <filesystem>
 #include <ostream>
-#include <span>
-#include <stdexcept>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace dorvanta::cli {
@@ -21,59 +17,20 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1; // the system's text on stderr
 inline constexpr int kExitUsage = 2;   // a one-line message on stderr
 
-// The catalogue file of the run: given before the command, or else
-// pnumbers.dat beside the program. Every command's arguments carry it.
-inline constexpr std::string_view kCatalogueOption = "--catalogue";
+// Declares `name` as a number option in the general number format with "."
+// as separator; another text is a usage error. The value lands in `target`.
+CLI::Option* AddNumberOption(CLI::App& command, const std::string& name, Real& target,
+                             const std::string& placeholder, const std::string& help);
 
-// A command line that does not say what to do.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Something that went wrong while doing it.
-class Failure : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// An option, or with an empty Name the command's one operand (a word that
-// does not start with "-"), read with Arguments::Value("").
-struct OptionSpec {
-    std::string_view Name;        // "--rs"
-    std::string_view Placeholder; // "R"; empty for a flag without a value
-    std::string_view Help;
-};
-
-// The options given to one command, checked against its declared options.
-class Arguments {
-public:
-    [[nodiscard]] bool Has(std::string_view name) const;
-    [[nodiscard]] std::optional<std::string> Value(std::string_view name) const;
-    [[nodiscard]] std::string ValueOr(std::string_view name, std::string_view fallback) const;
-    // A required option's value; a usage error when missing.
-    [[nodiscard]] std::string Required(std::string_view name) const;
-    // A required number in the general number format with "." as separator.
-    [[nodiscard]] Real Number(std::string_view name) const;
-    // An optional number, or `fallback` when the option is not given.
-    [[nodiscard]] Real NumberOr(std::string_view name, Real fallback) const;
-
-    void Set(std::string name, std::string value);
-
-private:
-    std::map<std::string, std::string, std::less<>> values_;
-};
-
-// Reads `--name value`, `--name=value` and flags; unknown, repeated and
-// incomplete options are usage errors.
-[[nodiscard]] Arguments ParseOptions(std::span<const std::string_view> words,
-                                     std::span<const OptionSpec> options);
+// Accepts "all" or a number in the general number format.
+[[nodiscard]] CLI::Validator AllOrNumber();
 
 // Runs the command that `words` (the arguments after the program name) name
-// and returns the exit status. `programDirectory` holds the default catalogue
-// file.
+// and returns the exit status: 0 on success, 1 on a failure (its text on
+// `err`), 2 on a usage error (one line on `err`). `programDirectory` holds
+// the default catalogue file.
 [[nodiscard]] int RunCommandLine(const std::filesystem::path& programDirectory,
-                                 std::span<const std::string_view> words, std::ostream& out,
+                                 std::vector<std::string> words, std::ostream& out,
                                  std::ostream& err);
 
 } // namespace dorvanta::cli

@@ -1,23 +1,48 @@
-// The commands of dorvanta-cli. A command is a name, its options, its help
-// text and the function that runs it; adding one is adding a table entry.
+// The commands of dorvanta-cli. A command is a name, a summary and the
+// function that declares its options on its CLI11 subcommand and gives back
+// the body that runs it; adding a command is one file with such a function
+// and one entry in AllCommands.
 #pragma once
 
-#include "CommandLine.h"
+#include "Expected.h"
 
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <functional>
+#include <ostream>
 #include <span>
+#include <string_view>
 
 namespace dorvanta::cli {
 
-struct Command {
-    std::string_view Name;
-    std::string_view Synopsis; // the usage line after "dorvanta-cli "
-    std::string_view Summary;
-    std::span<const OptionSpec> Options;
-    int (*Run)(const Arguments& args, std::ostream& out, std::ostream& err);
+// The catalogue file of the run: named by --catalogue before the command,
+// or else pnumbers.dat beside the program.
+struct CatalogueSource {
+    std::filesystem::path File;
+    bool Named = false; // given by --catalogue: it must exist and be readable
 };
 
-// Options that every command accepts, such as --help.
-[[nodiscard]] std::span<const OptionSpec> GlobalOptions() noexcept;
+// What a command's body works with once the command line is read.
+struct CommandRun {
+    std::ostream& Out;
+    std::ostream& Err;
+    const CatalogueSource& Catalogue;
+};
+
+// Runs the command with the values that its options received; a failure
+// carries the text for standard error (exit status 1).
+using CommandBody = std::function<Expected<void>(const CommandRun&)>;
+
+// Declares the command's options on `command` and returns its body, which
+// reads the values those options store.
+using DeclareCommand = CommandBody (*)(CLI::App& command);
+
+struct Command {
+    std::string_view Name;
+    std::string_view Summary; // the help text under the usage line
+    DeclareCommand Declare;
+};
 
 [[nodiscard]] std::span<const Command> AllCommands() noexcept;
 

@@ -3,48 +3,50 @@
 #include "ReferenceDocuments.h"
 #include "SafeFileWriter.h"
 
-#include <array>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 namespace dorvanta::cli {
 
 namespace {
 
-constexpr auto kOptions = std::to_array<OptionSpec>({
-    {"", "DIR", "the folder to write into; created when missing, same-named files replaced"},
-});
-
-int Run(const Arguments& args, std::ostream& out, std::ostream& /*err*/) {
-    const auto folderText = args.Value("");
-    if (!folderText) {
-        throw UsageError("documents needs the DIR to write into");
-    }
-    const std::filesystem::path folder(*folderText);
+Expected<void> WriteDocuments(const std::filesystem::path& folder, std::ostream& out) {
     std::error_code error;
     std::filesystem::create_directories(folder, error);
     if (error) {
-        throw Failure(*folderText + ": " + error.message());
+        return Unexpected(folder.string() + ": " + error.message());
     }
     for (const ReferenceDocument document : kReferenceDocuments) {
         const auto path = folder / DocumentFileName(document);
         const auto bytes = DocumentContents(document);
         const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         if (const auto written = WriteFileSafely(path, contents); !written) {
-            throw Failure(path.string() + ": " + written.error());
+            return Unexpected(path.string() + ": " + written.error());
         }
         out << path.string() << "\n";
     }
-    return kExitSuccess;
+    return {};
+}
+
+CommandBody Declare(CLI::App& command) {
+    auto folder = std::make_shared<std::string>();
+    command
+        .add_option("DIR", *folder,
+                    "the folder to write into; created when missing, same-named files replaced")
+        ->required();
+    return [folder](const CommandRun& run) {
+        return WriteDocuments(*folder, run.Out);
+    };
 }
 
 } // namespace
 
 Command DocumentsCommand() noexcept {
-    return {"documents", "documents DIR",
+    return {"documents",
             "Writes the three reference documents (voltage derating, ripple current,\n"
             "failure rate) as PDF files into DIR and prints their paths.",
-            kOptions, Run};
+            Declare};
 }
 
 } // namespace dorvanta::cli

@@ -1,43 +1,51 @@
 #include "ListsCommand.h"
 
 #include "CatalogueChoice.h"
+#include "CommandLine.h"
 #include "CriteriaOptions.h"
 #include "Output.h"
 
-#include <array>
+#include <memory>
 
 namespace dorvanta::cli {
 
 namespace {
 
-constexpr auto kOptions = std::to_array<OptionSpec>({
-    {"--series", "S", "series code (KEL), display name or all (default)"},
-    {"--case", "TEXT", "case size, or all (default)"},
-    {"--capacitance", "TEXT", "capacitance in uF, or all (default)"},
-    {"--format", "FMT", "text (default) or json"},
-});
+struct Options {
+    TTypVyrobku Series = tvAll;
+    std::string CaseSize{kAll};
+    std::string Capacitance{kAll};
+    OutputFormat Format = OutputFormat::Text;
+};
 
-int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
-    const TTypVyrobku series = SeriesOption(args);
-    const std::string caseSize = args.ValueOr("--case", kAll);
-    const std::string capacitance = args.ValueOr("--capacitance", kAll);
-    const OutputFormat format = FormatOption(args, {OutputFormat::Text, OutputFormat::Json});
-    const CatalogueChoice catalogue = ChooseCatalogue(args, err);
-    ValueLists lists;
-    FillCaseSizeList(catalogue.Entries, series, lists.CaseSizes);
-    FillCapacitanceList(catalogue.Entries, series, caseSize, lists.Capacitances);
-    FillVoltageList(catalogue.Entries, series, caseSize, capacitance, lists.Voltages);
-    WriteLists(out, lists, format);
-    return kExitSuccess;
+CommandBody Declare(CLI::App& command) {
+    auto o = std::make_shared<Options>();
+    AddSeriesOption(command, o->Series, "series code (KEL), display name or all (default)");
+    command.add_option("--case", o->CaseSize, "case size, or all (default)")->type_name("TEXT");
+    command.add_option("--capacitance", o->Capacitance, "capacitance in uF, or all (default)")
+        ->type_name("TEXT");
+    AddFormatOption(command, o->Format, {OutputFormat::Text, OutputFormat::Json});
+    return [o](const CommandRun& run) -> Expected<void> {
+        const auto catalogue = ChooseCatalogue(run.Catalogue, run.Err);
+        if (!catalogue) {
+            return Unexpected(catalogue.error());
+        }
+        ValueLists lists;
+        FillCaseSizeList(catalogue->Entries, o->Series, lists.CaseSizes);
+        FillCapacitanceList(catalogue->Entries, o->Series, o->CaseSize, lists.Capacitances);
+        FillVoltageList(catalogue->Entries, o->Series, o->CaseSize, o->Capacitance, lists.Voltages);
+        WriteLists(run.Out, lists, o->Format);
+        return {};
+    };
 }
 
 } // namespace
 
 Command ListsCommand() noexcept {
-    return {"lists", "lists [--series S] [--case TEXT] [--capacitance TEXT] [--format text|json]",
+    return {"lists",
             "Prints the case sizes, capacitances and rated voltages that the catalogue\n"
             "holds for the choices made, as the window's part-number lists offer them.",
-            kOptions, Run};
+            Declare};
 }
 
 } // namespace dorvanta::cli

@@ -1,6 +1,6 @@
 #include "Output.h"
 
-#include "Json.h"
+#include "FieldDisplay.h"
 #include "NumberText.h"
 #include "ResultFields.h"
 #include "ResultsCsv.h"
@@ -8,11 +8,19 @@
 
 #include <algorithm>
 #include <array>
-#include <iomanip>
+#include <cmath>
+#include <optional>
 
 namespace dorvanta::cli {
 
 namespace {
+
+using Json = nlohmann::ordered_json;
+
+// The compact text of a JSON value; bytes that are not UTF-8 are replaced.
+std::string JsonText(const Json& value) {
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
 
 constexpr std::array<std::pair<std::string_view, OutputFormat>, 3> kFormats = {{
     {"text", OutputFormat::Text},
@@ -30,118 +38,146 @@ std::vector<std::string> ReasonNames(const TRejectReasons& reasons) {
     return names;
 }
 
-std::vector<std::string> JsonStrings(const std::vector<std::string>& texts) {
-    std::vector<std::string> json;
-    json.reserve(texts.size());
-    for (const auto& text : texts) {
-        json.push_back(JsonString(text));
-    }
-    return json;
-}
-
-std::string JsonValue(const TResultField& field, const TResultLine& line) {
+Json JsonValue(const TResultField& field, const TResultRow& row) {
     switch (field.Kind) {
     case TResultFieldKind::Text:
-        return JsonString(field.Text(line));
+        return field.Text(row);
     case TResultFieldKind::Number:
-        return JsonNumber(field.Number(line));
+        return JsonReal(FieldNumber(field, row));
     case TResultFieldKind::Array:
         break;
     }
-    std::vector<std::string> items;
-    for (const Real value : field.Array(line)) {
-        items.push_back(JsonNumber(value));
+    Json values = Json::array();
+    for (std::size_t t = 0; t < kTemperatureCount; ++t) {
+        const auto value = FieldAt(field, row, t);
+        values.push_back(value ? JsonReal(*value) : Json(nullptr));
     }
-    return JsonArray(items);
+    return values;
 }
 
-std::string JsonPart(const TResultLine& line) {
-    std::string json = "{";
+Json JsonPart(const TResultLine& line) {
+    const TResultRow row(line);
+    Json part = Json::object();
     for (const TResultField& field : ResultFields) {
-        if (json.size() > 1) {
-            json += ", ";
-        }
-        json += JsonString(field.Name) + ": " + JsonValue(field, line);
+        part[std::string(field.Name)] = JsonValue(field, row);
     }
-    return json + "}";
+    return part;
 }
 
+// {"catalogue": ..., "closest_match": ..., "reasons": [...], "parts": [
+// one part a line, then "]}".
 void WriteSearchJson(std::ostream& out, const SearchOutcome& o) {
-    out << "{\"catalogue\": {\"note\": " << JsonString(o.Catalogue.Note)
-        << ", \"entries\": " << o.Catalogue.Entries.size() << "},\n"
-        << " \"closest_match\": " << (o.ClosestMatch ? "true" : "false") << ",\n"
-        << " \"reasons\": " << JsonArray(JsonStrings(ReasonNames(o.Reasons))) << ",\n"
-        << " \"parts\": [";
-    for (std::size_t i = 0; i < o.Parts.size(); ++i) {
-        out << (i == 0 ? "\n  " : ",\n  ") << JsonPart(o.Parts[i]);
+    const Json catalogue = {{"note", o.Catalogue.Note}, {"entries", o.Catalogue.Entries.size()}};
+    out << "{\"catalogue\":" << JsonText(catalogue)
+        << ",\n\"closest_match\":" << (o.ClosestMatch ? "true" : "false")
+        << ",\n\"reasons\":" << JsonText(ReasonNames(o.Reasons)) << ",\n\"parts\":[";
+    const char* separator = "\n";
+    for (const TResultLine& line : o.Parts) {
+        if (!out) {
+            return;
+        }
+        out << separator << JsonText(JsonPart(line));
+        separator = ",\n";
     }
     out << "]}\n";
 }
 
-// One row of the text table: the values an engineer reads first.
+// A column of the text table: a shown field at one temperature index.
 struct TextColumn {
-    std::string_view Heading;
-    std::string (*Cell)(const TResultLine&);
+    TField Field;
+    std::size_t Temperature;
 };
 
-std::string Shown(Real value, NumberPattern pattern) {
-    return FormatPattern(value, pattern, ".");
+constexpr std::array<TextColumn, 10> kTextColumns = {{
+    {TField::CaseSize, kTemperature25},
+    {TField::Capacitance, kTemperature25},
+    {TField::RatedVoltage, kTemperature25},
+    {TField::ESRmax, kTemperature25},
+    {TField::Derating, kTemperature25},
+    {TField::TestSurge, kTemperature25},
+    {TField::AppSurge, kTemperature25},
+    {TField::Irms, kTemperature25},
+    {TField::DCLtypical, kTemperature25},
+    {TField::FIT, kTemperature25},
+}};
+
+constexpr std::string_view kPartNumberHeading = "part_number";
+constexpr std::size_t kPartNumberWidth = 16; // the longest part number
+
+// The export name (with the temperature for a temperature row) and the
+// shown unit: "irms_25 [mA]".
+std::string Heading(const TextColumn& column) {
+    const TFieldDisplay& display = FieldDisplay(column.Field);
+    std::string heading(display.Name);
+    if (display.ByTemperature) {
+        heading += "_" + std::string(TemperatureCaptions[column.Temperature]);
+    }
+    if (!display.Unit.empty()) {
+        heading += " [" + std::string(display.Unit) + "]";
+    }
+    return heading;
 }
 
-// clang-format off
-const std::array<TextColumn, 11> kTextColumns = {{
-    {"Part number", [](const TResultLine& l) { return std::string(l.PartNumber()); }},
-    {"Case", [](const TResultLine& l) { return l.Info->CaseSize; }},
-    {"C uF", [](const TResultLine& l) { return FormatGeneral(l.Info->Capacitance); }},
-    {"Vr V", [](const TResultLine& l) { return FormatGeneral(l.Info->RatedVoltage); }},
-    {"ESR ohm", [](const TResultLine& l) { return Shown(l.Info->ESRmax / 1000, NumberPattern::ThreeDecimals); }},
-    {"Derating %", [](const TResultLine& l) { return Shown(l.Info->Pocitane.Derating, NumberPattern::OneDecimal); }},
-    {"Test surge A", [](const TResultLine& l) { return Shown(l.Info->Pocitane.TestSurge, NumberPattern::TwoDecimals); }},
-    {"App surge A", [](const TResultLine& l) { return Shown(l.Info->Pocitane.AppSurge, NumberPattern::TwoDecimals); }},
-    {"Irms 25C mA", [](const TResultLine& l) { return Shown(l.Info->Pocitane.Irms[kTemperature25], NumberPattern::Integer); }},
-    {"DCL 25C uA", [](const TResultLine& l) { return Shown(l.Info->Pocitane.DCL[kTemperature25], NumberPattern::TwoDecimals); }},
-    {"FIT 25C", [](const TResultLine& l) { return Shown(l.Info->Pocitane.FIT[kTemperature25], NumberPattern::Scientific); }},
-}};
-// clang-format on
+// Characters, not bytes, of a UTF-8 text.
+std::size_t Width(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
 
+// One row of cells, each padded to its column's width and two blanks.
+void WriteRow(std::ostream& out, const std::vector<std::string>& cells,
+              const std::vector<std::size_t>& widths) {
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        out << cells[c];
+        if (c + 1 < cells.size()) {
+            out << std::string(widths[c] + 2 - std::min(Width(cells[c]), widths[c]), ' ');
+        }
+    }
+    out << "\n";
+}
+
+void WriteNothingFound(std::ostream& out, const SearchOutcome& o) {
+    out << "No parts found.";
+    const auto reasons = ReasonNames(o.Reasons);
+    if (!reasons.empty()) {
+        out << " Rejected by:";
+        for (const auto& reason : reasons) {
+            out << " " << reason;
+        }
+        if (o.Reasons.Contains(rrSurge) && !o.ClosestMatch) {
+            out << " (--closest-match admits up to 15 % over the test surge)";
+        }
+    }
+    out << "\n";
+}
+
+// The values an engineer reads first, as the details panel shows them at
+// 25 °C; the columns are as wide as their headings (the part number as the
+// longest part number), so each part is written as it comes.
 void WriteSearchText(std::ostream& out, const SearchOutcome& o) {
     if (o.Parts.empty()) {
-        out << "No parts found.";
-        const auto reasons = ReasonNames(o.Reasons);
-        if (!reasons.empty()) {
-            out << " Rejected by:";
-            for (const auto& reason : reasons) {
-                out << " " << reason;
-            }
-            if (o.Reasons.Contains(rrSurge) && !o.ClosestMatch) {
-                out << " (--closest-match admits up to 15 % over the test surge)";
-            }
-        }
-        out << "\n";
+        WriteNothingFound(out, o);
         return;
     }
-    std::vector<std::vector<std::string>> rows(1);
+    std::vector<std::string> cells{std::string(kPartNumberHeading)};
+    std::vector<std::size_t> widths{kPartNumberWidth};
     for (const TextColumn& column : kTextColumns) {
-        rows[0].emplace_back(column.Heading);
+        cells.push_back(Heading(column));
+        widths.push_back(Width(cells.back()));
     }
+    WriteRow(out, cells, widths);
     for (const TResultLine& line : o.Parts) {
-        auto& row = rows.emplace_back();
+        if (!out) {
+            return;
+        }
+        const TPartNoInfo part = CandidateInfo(line);
+        const TTypVyrobku series = SeriesOf(line.PartNumber());
+        cells.assign(1, std::string(line.PartNumber()));
         for (const TextColumn& column : kTextColumns) {
-            row.push_back(column.Cell(line));
+            cells.push_back(FieldText(column.Field, part, series, column.Temperature));
         }
-    }
-    std::vector<std::size_t> widths(kTextColumns.size(), 0);
-    for (const auto& row : rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            widths[c] = std::max(widths[c], row[c].size());
-        }
-    }
-    for (const auto& row : rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            const bool last = c + 1 == row.size();
-            out << std::left << std::setw(last ? 0 : static_cast<int>(widths[c] + 2)) << row[c];
-        }
-        out << "\n";
+        WriteRow(out, cells, widths);
     }
     out << o.Parts.size() << (o.Parts.size() == 1 ? " part" : " parts")
         << (o.ClosestMatch ? " (closest match)" : "") << "\n";
@@ -164,14 +200,47 @@ void WriteListsText(std::ostream& out, const ValueLists& lists) {
 
 } // namespace
 
-OutputFormat FormatOption(const Arguments& args, std::initializer_list<OutputFormat> allowed) {
-    const std::string text = args.ValueOr("--format", "text");
+CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
+                             std::initializer_list<OutputFormat> allowed) {
+    std::vector<std::pair<std::string, OutputFormat>> names;
+    std::string placeholder;
     for (const auto& [name, format] : kFormats) {
-        if (name == text && std::find(allowed.begin(), allowed.end(), format) != allowed.end()) {
-            return format;
+        if (std::find(allowed.begin(), allowed.end(), format) != allowed.end()) {
+            names.emplace_back(name, format);
+            placeholder += (placeholder.empty() ? "" : "|") + std::string(name);
         }
     }
-    throw UsageError("--format: unknown format '" + text + "'");
+    target = OutputFormat::Text;
+    // The format that a text names, if it is allowed.
+    const auto find = [names](const std::string& text) -> std::optional<OutputFormat> {
+        const auto found = std::find_if(names.begin(), names.end(),
+                                        [&text](const auto& entry) { return entry.first == text; });
+        return found == names.end() ? std::nullopt : std::optional(found->second);
+    };
+    const CLI::Validator known(
+        [find](const std::string& text) {
+            return find(text) ? std::string() : "unknown format '" + text + "'";
+        },
+        "", "format");
+    return command
+        .add_option_function<std::string>(
+            "--format",
+            [&target, find](const std::string& text) {
+                target = find(text).value_or(OutputFormat::Text);
+            },
+            "output format (default text)")
+        ->check(known)
+        ->type_name(placeholder);
+}
+
+void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value) {
+    out << JsonText(value) << "\n";
+}
+
+nlohmann::ordered_json JsonReal(Real value) {
+    const auto narrowed = static_cast<double>(value);
+    const bool held = std::isfinite(narrowed) && (narrowed != 0 || value == 0);
+    return held ? Json(narrowed) : Json(FormatGeneral(value));
 }
 
 void WriteSearch(std::ostream& out, const SearchOutcome& outcome, OutputFormat format) {
@@ -180,7 +249,7 @@ void WriteSearch(std::ostream& out, const SearchOutcome& outcome, OutputFormat f
         WriteSearchText(out, outcome);
         break;
     case OutputFormat::Csv:
-        out << ResultsCsv(outcome.Parts);
+        WriteResultsCsv(out, outcome.Parts);
         break;
     case OutputFormat::Json:
         WriteSearchJson(out, outcome);
@@ -193,9 +262,9 @@ void WriteLists(std::ostream& out, const ValueLists& lists, OutputFormat format)
         WriteListsText(out, lists);
         return;
     }
-    out << "{\"case_sizes\": " << JsonArray(JsonStrings(lists.CaseSizes))
-        << ", \"capacitances\": " << JsonArray(JsonStrings(lists.Capacitances))
-        << ", \"voltages\": " << JsonArray(JsonStrings(lists.Voltages)) << "}\n";
+    WriteJsonLine(out, Json{{"case_sizes", lists.CaseSizes},
+                            {"capacitances", lists.Capacitances},
+                            {"voltages", lists.Voltages}});
 }
 
 } // namespace dorvanta::cli

@@ -1,23 +1,35 @@
-// The companion's output formats for the search and the value lists.
+// The companion's output formats for the search and the value lists. Every
+// format is written part by part as it goes.
 #pragma once
 
 #include "CatalogueChoice.h"
-#include "CommandLine.h"
 #include "ResultList.h"
 #include "Search.h"
 #include "ValueLists.h"
 
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
 #include <initializer_list>
 #include <ostream>
+#include <string>
 
 namespace dorvanta::cli {
 
 enum class OutputFormat { Text, Csv, Json };
 
-// The --format option: "text" (the default), "csv" or "json", as far as
-// `allowed` admits them.
-[[nodiscard]] OutputFormat FormatOption(const Arguments& args,
-                                        std::initializer_list<OutputFormat> allowed);
+// Declares --format with the formats `allowed` ("text", "csv", "json"); the
+// default is text, another text is a usage error.
+CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
+                             std::initializer_list<OutputFormat> allowed);
+
+// Writes `value` as one line of JSON; texts that are not UTF-8 have their
+// bad bytes replaced.
+void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value);
+
+// A real as JSON: a number when a double holds it, else (too large or too
+// small for a double) a string with its text in the general number format.
+[[nodiscard]] nlohmann::ordered_json JsonReal(Real value);
 
 struct SearchOutcome {
     const CatalogueChoice& Catalogue;

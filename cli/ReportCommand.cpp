@@ -8,39 +8,10 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace dorvanta::cli {
 
 namespace {
-
-std::span<const OptionSpec> Options() {
-    static const std::vector<OptionSpec> options = [] {
-        std::vector<OptionSpec> all(SearchOptions().begin(), SearchOptions().end());
-        all.push_back({"--output", "FILE", "the PDF file to write (replaced when it exists)"});
-        all.push_back({"--page-size", "SIZE", "the paper: A4 (the default), Letter or Legal"});
-        all.push_back({"--landscape", "", "lay the pages out in landscape orientation"});
-        return all;
-    }();
-    return options;
-}
-
-// The report's page from --page-size and --landscape.
-QPageLayout ChosenPage(const Arguments& args) {
-    const std::string name = args.ValueOr("--page-size", "A4");
-    const struct {
-        std::string_view name;
-        QPageSize::PageSizeId id;
-    } sizes[] = {{"A4", QPageSize::A4}, {"Letter", QPageSize::Letter}, {"Legal", QPageSize::Legal}};
-    for (const auto& size : sizes) {
-        if (name == size.name) {
-            return ReportPageLayout(QPageSize(size.id), args.Has("--landscape")
-                                                            ? QPageLayout::Landscape
-                                                            : QPageLayout::Portrait);
-        }
-    }
-    throw UsageError("unknown page size '" + name + "' (A4, Letter or Legal)");
-}
 
 QtMessageHandler previousHandler = nullptr;
 
@@ -67,50 +38,90 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
-    const TVstupniUdaje data = ApplicationData(args);
-    const std::string output = args.Required("--output");
-    const QPageLayout page = ChosenPage(args);
-    const SearchRun run = RunSearch(args, data, err);
-    if (run.Parts.empty()) {
-        throw Failure("no recommended parts: no report written");
+struct Options {
+    SearchOptions Search;
+    std::string Output;
+    std::string PageSize = "A4";
+    bool Landscape = false;
+};
+
+// The paper sizes of --page-size.
+QPageSize::PageSizeId PageSizeId(const std::string& name) {
+    if (name == "Letter") {
+        return QPageSize::Letter;
+    }
+    if (name == "Legal") {
+        return QPageSize::Legal;
+    }
+    return QPageSize::A4;
+}
+
+// The report's page from --page-size and --landscape.
+QPageLayout ChosenPage(const Options& options) {
+    return ReportPageLayout(QPageSize(PageSizeId(options.PageSize)),
+                            options.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+// Draws the report of the search and writes it to the output file.
+Expected<void> WriteReport(const Options& options, const CommandRun& run) {
+    const auto search = RunSearch(options.Search, run);
+    if (!search) {
+        return Unexpected(search.error());
+    }
+    if (search->Parts.empty()) {
+        return Unexpected("no recommended parts: no report written");
     }
     const auto application = OffscreenApplication();
-    TquickreportDorvanta report(run.Parts, ".");
-    report.SetPage(page);
+    TquickreportDorvanta report(search->Parts, ".");
+    report.SetPage(ChosenPage(options));
     // As in the window, where the note stands while the closest-match
     // result is shown.
-    if (!run.ClosestMatch) {
+    if (!search->ClosestMatch) {
         report.qrlabelPoznamka.clear();
     }
     const int pages = report.CountPages();
     const auto drawn = ReportPdf(report);
     if (!drawn) {
-        throw Failure(drawn.error());
+        return Unexpected(drawn.error());
     }
     const QByteArray& pdf = *drawn;
     if (const auto written = WriteFileSafely(
-            output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+            options.Output,
+            std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
         !written) {
-        throw Failure(output + ": " + written.error());
+        return Unexpected(options.Output + ": " + written.error());
     }
-    out << output << ": " << run.Parts.size() << (run.Parts.size() == 1 ? " part" : " parts")
-        << " on " << pages << (pages == 1 ? " page" : " pages") << "\n";
-    return kExitSuccess;
+    const std::size_t parts = search->Parts.size();
+    run.Out << options.Output << ": " << parts << (parts == 1 ? " part" : " parts") << " on "
+            << pages << (pages == 1 ? " page" : " pages") << "\n";
+    return {};
+}
+
+CommandBody Declare(CLI::App& command) {
+    auto options = std::make_shared<Options>();
+    AddSearchOptions(command, options->Search);
+    command
+        .add_option("--output", options->Output, "the PDF file to write (replaced when it exists)")
+        ->required()
+        ->type_name("FILE");
+    command.add_option("--page-size", options->PageSize, "the paper: A4 (the default), Letter or Legal")
+        ->check(CLI::IsMember({"A4", "Letter", "Legal"}))
+        ->type_name("SIZE");
+    command.add_flag("--landscape", options->Landscape, "lay the pages out in landscape orientation")
+        ->disable_flag_override();
+    return [options](const CommandRun& run) {
+        return WriteReport(*options, run);
+    };
 }
 
 } // namespace
 
 Command ReportCommand() noexcept {
-    static const std::string synopsis =
-        "report " + std::string(kSearchSynopsis) +
-        " --output FILE.pdf [--page-size A4|Letter|Legal] [--landscape]";
-    return {"report", synopsis,
+    return {"report",
             "Writes the printed report of the recommended parts, as the window prints it,\n"
-            "to a PDF file (A4 portrait unless --page-size or --landscape say otherwise).\n"
-            "With --closest-match the header carries the note that\n"
+            "to a PDF file (A4 portrait unless --page-size or --landscape say otherwise). With --closest-match the header carries the note that\n"
             "the application current exceeds the test current. No display is needed.",
-            Options(), Run};
+            Declare};
 }
 
 } // namespace dorvanta::cli

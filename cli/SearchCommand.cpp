@@ -3,39 +3,41 @@
 #include "Output.h"
 #include "SearchOptions.h"
 
-#include <vector>
+#include <memory>
 
 namespace dorvanta::cli {
 
 namespace {
 
-std::span<const OptionSpec> Options() {
-    static const std::vector<OptionSpec> options = [] {
-        std::vector<OptionSpec> all(SearchOptions().begin(), SearchOptions().end());
-        all.push_back({"--format", "FMT", "text (default), csv or json"});
-        return all;
-    }();
-    return options;
-}
+struct Options {
+    SearchOptions Search;
+    OutputFormat Format = OutputFormat::Text;
+};
 
-int Run(const Arguments& args, std::ostream& out, std::ostream& err) {
-    const TVstupniUdaje data = ApplicationData(args);
-    const OutputFormat format =
-        FormatOption(args, {OutputFormat::Text, OutputFormat::Csv, OutputFormat::Json});
-    const SearchRun run = RunSearch(args, data, err);
-    WriteSearch(out, {run.Catalogue, run.ClosestMatch, run.Reasons, run.Parts}, format);
-    return kExitSuccess;
+CommandBody Declare(CLI::App& command) {
+    auto options = std::make_shared<Options>();
+    AddSearchOptions(command, options->Search);
+    AddFormatOption(command, options->Format,
+                    {OutputFormat::Text, OutputFormat::Csv, OutputFormat::Json});
+    return [options](const CommandRun& run) -> Expected<void> {
+        const auto search = RunSearch(options->Search, run);
+        if (!search) {
+            return Unexpected(search.error());
+        }
+        WriteSearch(run.Out,
+                    {search->Catalogue, search->ClosestMatch, search->Reasons, search->Parts},
+                    options->Format);
+        return {};
+    };
 }
 
 } // namespace
 
 Command SearchCommand() noexcept {
-    static const std::string synopsis =
-        "search " + std::string(kSearchSynopsis) + " [--format text|csv|json]";
-    return {"search", synopsis,
+    return {"search",
             "Lists the recommended parts for the application, by rated voltage and part\n"
             "number. Omitted criterion values are \"all\".",
-            Options(), Run};
+            Declare};
 }
 
 } // namespace dorvanta::cli

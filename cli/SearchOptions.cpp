@@ -1,96 +1,117 @@
 #include "SearchOptions.h"
 
+#include "CommandLine.h"
 #include "CriteriaOptions.h"
 #include "SearchRun.h"
-
-#include <array>
 
 namespace dorvanta::cli {
 
 namespace {
 
-constexpr auto kOptions = std::to_array<OptionSpec>({
-    {"--rs", "R", "source resistance in ohm"},
-    {"--rl", "R", "resistance of the leads in ohm"},
-    {"--imax", "A", "maximum surge current of the supply in A"},
-    {"--va", "V", "application voltage in V"},
-    {"--operator", "OP", "capacitance criterion: <, =, > or <> (between)"},
-    {"--cap1", "C", "capacitance bound 1 in uF"},
-    {"--cap2", "C", "capacitance bound 2 in uF, for <> (default 0)"},
-    {"--part-number", "", "part-number criterion instead of the capacitance criterion"},
-    {"--series", "S", "part-number criterion: series code (KEL), display name or all"},
-    {"--case", "CODE", "case size code, or all (default)"},
-    {"--capacitance", "TEXT", "part-number criterion: capacitance in uF, or all"},
-    {"--voltage", "TEXT", "part-number criterion: rated voltage in V, or all"},
-    {"--closest-match", "", "admit parts up to 15 % over the test surge current"},
-});
-
-constexpr std::array<std::string_view, 3> kCapacitanceOnly = {"--operator", "--cap1", "--cap2"};
-constexpr std::array<std::string_view, 3> kPartNumberOnly = {"--series", "--capacitance",
-                                                             "--voltage"};
-
-void RefuseOptionsOf(const Arguments& args, std::span<const std::string_view> names,
-                     std::string_view criterion) {
-    for (const std::string_view name : names) {
-        if (args.Has(name)) {
-            throw UsageError(std::string(name) + " belongs to the " + std::string(criterion));
-        }
-    }
+CLI::Validator KnownOperator() {
+    return CLI::Validator(
+        [](const std::string& text) {
+            return OperatorText(OperatorFromText(text)) == text
+                       ? std::string()
+                       : "unknown operator '" + text + "' (use <, =, > or <>)";
+        },
+        "", "operator");
 }
 
-TCapacitanceOperator OperatorOption(const Arguments& args) {
-    const std::string text = args.Required("--operator");
-    const TCapacitanceOperator op = OperatorFromText(text);
-    if (OperatorText(op) != text) {
-        throw UsageError("--operator: unknown operator '" + text + "' (use <, =, > or <>)");
-    }
-    return op;
+// The capacitance criterion: --operator with --cap1 (and --cap2 for <>).
+std::vector<CLI::Option*> AddCapacitanceCriterion(CLI::App& command, SearchOptions& o) {
+    CLI::Option* op =
+        command
+            .add_option("--operator", o.Operator, "capacitance criterion: <, =, > or <> (between)")
+            ->check(KnownOperator())
+            ->type_name("OP");
+    CLI::Option* cap1 =
+        AddNumberOption(command, "--cap1", o.Cap1, "C", "capacitance bound 1 in uF");
+    CLI::Option* cap2 = AddNumberOption(command, "--cap2", o.Cap2, "C",
+                                        "capacitance bound 2 in uF, for <> (default 0)");
+    op->needs(cap1);
+    cap1->needs(op);
+    cap2->needs(op);
+    return {op, cap1, cap2};
 }
 
-// A criterion text: "all" or a number in the general number format.
-std::string CriterionText(const Arguments& args, std::string_view name) {
-    std::string text = args.ValueOr(name, kAll);
-    if (text != kAll) {
-        (void)args.Number(name); // refuses a text that is not a number
+// The part-number criterion: --part-number with --series, --capacitance and
+// --voltage, each "all" when not given.
+std::vector<CLI::Option*> AddPartNumberCriterion(CLI::App& command, SearchOptions& o) {
+    CLI::Option* byPartNumber =
+        command
+            .add_flag("--part-number", o.ByPartNumber,
+                      "part-number criterion instead of the capacitance criterion")
+            ->disable_flag_override();
+    CLI::Option* series = AddSeriesOption(
+        command, o.Series, "part-number criterion: series code (KEL), display name or all");
+    CLI::Option* capacitance = command
+                                   .add_option("--capacitance", o.Capacitance,
+                                               "part-number criterion: capacitance in uF, or all")
+                                   ->check(AllOrNumber())
+                                   ->type_name("TEXT");
+    CLI::Option* voltage =
+        command
+            .add_option("--voltage", o.Voltage, "part-number criterion: rated voltage in V, or all")
+            ->check(AllOrNumber())
+            ->type_name("TEXT");
+    for (CLI::Option* value : {series, capacitance, voltage}) {
+        value->needs(byPartNumber);
     }
-    return text;
+    return {byPartNumber, series, capacitance, voltage};
 }
 
 } // namespace
 
-std::span<const OptionSpec> SearchOptions() noexcept {
-    return kOptions;
+void AddSearchOptions(CLI::App& command, SearchOptions& o) {
+    AddNumberOption(command, "--rs", o.Rs, "R", "source resistance in ohm")->required();
+    AddNumberOption(command, "--rl", o.Rl, "R", "resistance of the leads in ohm")->required();
+    AddNumberOption(command, "--imax", o.Imax, "A", "maximum surge current of the supply in A")
+        ->required();
+    AddNumberOption(command, "--va", o.Va, "V", "application voltage in V")->required();
+    const auto capacitance = AddCapacitanceCriterion(command, o);
+    const auto partNumber = AddPartNumberCriterion(command, o);
+    for (CLI::Option* option : capacitance) {
+        option->excludes(partNumber.front());
+    }
+    // One of the two criteria must be chosen.
+    CLI::Option_group* criterion = command.add_option_group("criterion");
+    criterion->add_option(capacitance.front());
+    criterion->add_option(partNumber.front());
+    criterion->require_option(1);
+    command.add_option("--case", o.CaseSize, "case size code, or all (default)")->type_name("CODE");
+    command
+        .add_flag("--closest-match", o.ClosestMatch,
+                  "admit parts up to 15 % over the test surge current")
+        ->disable_flag_override();
 }
 
-TVstupniUdaje ApplicationData(const Arguments& args) {
+TVstupniUdaje ApplicationData(const SearchOptions& o) {
     TVstupniUdaje data;
-    data.Resistance = args.Number("--rs") + args.Number("--rl");
-    data.Imax = args.Number("--imax");
-    data.Va = args.Number("--va");
-    data.ByPartNumber = args.Has("--part-number");
+    data.Resistance = o.Rs + o.Rl;
+    data.Imax = o.Imax;
+    data.Va = o.Va;
+    data.ByPartNumber = o.ByPartNumber;
     data.DecimalSeparator = ".";
     if (data.ByPartNumber) {
-        RefuseOptionsOf(args, kCapacitanceOnly, "capacitance criterion");
-        data.Parametry2 = {SeriesOption(args), args.ValueOr("--case", kAll),
-                           CriterionText(args, "--capacitance"), CriterionText(args, "--voltage")};
+        data.Parametry2 = {o.Series, o.CaseSize, o.Capacitance, o.Voltage};
     } else {
-        if (!args.Has("--operator")) {
-            throw UsageError("choose a criterion: --operator OP --cap1 C, or --part-number");
-        }
-        RefuseOptionsOf(args, kPartNumberOnly, "part-number criterion");
-        data.Parametry1.Operator = OperatorOption(args);
-        data.Parametry1.Capacitance = {0, args.Number("--cap1"), args.NumberOr("--cap2", 0)};
-        data.Parametry1.CaseSize = args.ValueOr("--case", kAll);
+        data.Parametry1.Operator = OperatorFromText(o.Operator);
+        data.Parametry1.Capacitance = {0, o.Cap1, o.Cap2};
+        data.Parametry1.CaseSize = o.CaseSize;
     }
     return data;
 }
 
-SearchRun RunSearch(const Arguments& args, const TVstupniUdaje& data, std::ostream& err) {
-    SearchRun run{ChooseCatalogue(args, err), args.Has("--closest-match"), {}, {}};
-    TSearchOutcome outcome = SearchCatalogue(run.Catalogue.Entries, data, run.ClosestMatch);
-    run.Parts = std::move(outcome.Parts);
-    run.Reasons = outcome.Reasons;
-    return run;
+Expected<SearchRun> RunSearch(const SearchOptions& options, const CommandRun& run) {
+    auto catalogue = ChooseCatalogue(run.Catalogue, run.Err);
+    if (!catalogue) {
+        return Unexpected(catalogue.error());
+    }
+    TSearchOutcome outcome =
+        SearchCatalogue(catalogue->Entries, ApplicationData(options), options.ClosestMatch);
+    return SearchRun{std::move(*catalogue), options.ClosestMatch, outcome.Reasons,
+                     std::move(outcome.Parts)};
 }
 
 } // namespace dorvanta::cli

@@ -4,28 +4,40 @@
 
 #include "ApplicationData.h"
 #include "CatalogueChoice.h"
-#include "CommandLine.h"
+#include "Commands.h"
+#include "Expected.h"
 #include "ResultList.h"
 #include "Search.h"
 
-#include <ostream>
-#include <span>
-#include <string_view>
+#include <CLI/CLI.hpp>
+
+#include <string>
 
 namespace dorvanta::cli {
 
-// --rs, --rl, --imax, --va, the two criteria, --case and --closest-match.
-[[nodiscard]] std::span<const OptionSpec> SearchOptions() noexcept;
+// The values that the search options receive.
+struct SearchOptions {
+    Real Rs = 0;
+    Real Rl = 0;
+    Real Imax = 0;
+    Real Va = 0;
+    std::string Operator;
+    Real Cap1 = 0;
+    Real Cap2 = 0; // bound 2 is 0 unless given
+    bool ByPartNumber = false;
+    TTypVyrobku Series = tvAll;
+    std::string CaseSize{kAll};
+    std::string Capacitance{kAll};
+    std::string Voltage{kAll};
+    bool ClosestMatch = false;
+};
 
-// The part of a usage line that these options make.
-inline constexpr std::string_view kSearchSynopsis =
-    "--rs R --rl R --imax A --va V (--operator OP --cap1 C [--cap2 C] | "
-    "--part-number [--series S] [--capacitance TEXT] [--voltage TEXT]) [--case CODE] "
-    "[--closest-match]";
+// Declares --rs, --rl, --imax, --va, the two criteria (each criterion's
+// options exclude the other's), --case and --closest-match on `command`.
+void AddSearchOptions(CLI::App& command, SearchOptions& options);
 
-// The application data that the options describe; usage errors for a
-// missing or mixed criterion.
-[[nodiscard]] TVstupniUdaje ApplicationData(const Arguments& args);
+// The application data that the options describe.
+[[nodiscard]] TVstupniUdaje ApplicationData(const SearchOptions& options);
 
 struct SearchRun {
     CatalogueChoice Catalogue;
@@ -34,9 +46,8 @@ struct SearchRun {
     TResultList Parts; // in the results order of the window
 };
 
-// Searches the catalogue of the run for `data` as the window does: nothing
-// unless the supply and the voltage are positive.
-[[nodiscard]] SearchRun RunSearch(const Arguments& args, const TVstupniUdaje& data,
-                                  std::ostream& err);
+// Searches the catalogue of the run as the window does: nothing unless the
+// supply and the voltage are positive.
+[[nodiscard]] Expected<SearchRun> RunSearch(const SearchOptions& options, const CommandRun& run);
 
 } // namespace dorvanta::cli

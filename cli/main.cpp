@@ -3,11 +3,11 @@
 #include "ProgramDirectory.h"
 
 #include <iostream>
-#include <string_view>
+#include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> words(argv + 1, argv + argc);
+    std::vector<std::string> words(argv + (argc > 0 ? 1 : 0), argv + argc);
     const auto programDirectory = dorvanta::cli::ProgramDirectory(argc > 0 ? argv[0] : "");
-    return dorvanta::cli::RunCommandLine(programDirectory, words, std::cout, std::cerr);
+    return dorvanta::cli::RunCommandLine(programDirectory, std::move(words), std::cout, std::cerr);
 }

@@ -2,53 +2,70 @@
 
 #include "Evaluation.h"
 #include "Series.h"
+#include "untKonstanty.h"
 
 namespace dorvanta {
 
 namespace {
 
-TResultField Text(std::string_view name, std::string (*get)(const TResultLine&)) {
-    return {name, TResultFieldKind::Text, get, nullptr, nullptr};
+TResultField Text(std::string_view name, std::string (*get)(const TResultRow&)) {
+    return {name, TResultFieldKind::Text, get, TField::CaseSize};
 }
 
-TResultField Number(std::string_view name, Real (*get)(const TResultLine&)) {
-    return {name, TResultFieldKind::Number, nullptr, get, nullptr};
+TResultField Number(TField field) {
+    return {FieldDisplay(field).Name, TResultFieldKind::Number, nullptr, field};
 }
 
-TResultField Array(std::string_view name, const TTemperatureValues& (*get)(const TResultLine&)) {
-    return {name, TResultFieldKind::Array, nullptr, nullptr, get};
+TResultField Array(TField field) {
+    return {FieldDisplay(field).Name, TResultFieldKind::Array, nullptr, field};
 }
 
-TTypVyrobku SeriesOfLine(const TResultLine& l) {
-    return SeriesOf(l.PartNumber());
-}
+// The one number that no shown field holds.
+constexpr std::string_view kTopTemperature = "top_temperature";
 
 } // namespace
 
+TResultRow::TResultRow(const TResultLine& line)
+    : Line(line), Part(CandidateInfo(line)), Series(SeriesOf(line.PartNumber())) {
+}
+
 // clang-format off
 const std::array<TResultField, kResultFieldCount> ResultFields = {
-    Text("line", [](const TResultLine& l) { return l.Text; }),
-    Text("part_number", [](const TResultLine& l) { return std::string(l.PartNumber()); }),
-    Text("series", [](const TResultLine& l) { return std::string(SeriesValueName(SeriesOfLine(l))); }),
-    Text("case_size", [](const TResultLine& l) { return l.Info->CaseSize; }),
-    Number("capacitance", [](const TResultLine& l) { return l.Info->Capacitance; }),
-    Number("rated_voltage", [](const TResultLine& l) { return l.Info->RatedVoltage; }),
-    Number("dcl_max", [](const TResultLine& l) { return l.Info->DCLmax; }),
-    Number("df", [](const TResultLine& l) { return l.Info->DF; }),
-    Number("esr_max", [](const TResultLine& l) { return l.Info->ESRmax; }),
-    Number("derating", [](const TResultLine& l) { return l.Info->Pocitane.Derating; }),
-    Number("test_surge", [](const TResultLine& l) { return l.Info->Pocitane.TestSurge; }),
-    Number("app_surge", [](const TResultLine& l) { return l.Info->Pocitane.AppSurge; }),
-    Number("top_temperature", [](const TResultLine& l) {
-        return static_cast<Real>(TopTemperature(SeriesOfLine(l)));
-    }),
-    Array("irms", [](const TResultLine& l) -> const TTemperatureValues& { return l.Info->Pocitane.Irms; }),
-    Array("vrms", [](const TResultLine& l) -> const TTemperatureValues& { return l.Info->Pocitane.Vrms; }),
-    Array("failure_rate", [](const TResultLine& l) -> const TTemperatureValues& { return l.Info->Pocitane.FailureRate; }),
-    Array("fit", [](const TResultLine& l) -> const TTemperatureValues& { return l.Info->Pocitane.FIT; }),
-    Array("mtbf", [](const TResultLine& l) -> const TTemperatureValues& { return l.Info->Pocitane.MTBF; }),
-    Array("dcl", [](const TResultLine& l) -> const TTemperatureValues& { return l.Info->Pocitane.DCL; }),
+    Text("line", [](const TResultRow& r) { return r.Line.Text; }),
+    Text("part_number", [](const TResultRow& r) { return std::string(r.Line.PartNumber()); }),
+    Text("series", [](const TResultRow& r) { return std::string(SeriesValueName(r.Series)); }),
+    Text(FieldDisplay(TField::CaseSize).Name, [](const TResultRow& r) { return r.Part.CaseSize; }),
+    Number(TField::Capacitance),
+    Number(TField::RatedVoltage),
+    Number(TField::DCLmax),
+    Number(TField::DF),
+    Number(TField::ESRmax),
+    Number(TField::Derating),
+    Number(TField::TestSurge),
+    Number(TField::AppSurge),
+    TResultField{kTopTemperature, TResultFieldKind::Number, nullptr, TField::Dimension},
+    Array(TField::Irms),
+    Array(TField::Vrms),
+    Array(TField::FailureRate),
+    Array(TField::FIT),
+    Array(TField::MTBF),
+    Array(TField::DCLtypical),
 };
 // clang-format on
+
+Real FieldNumber(const TResultField& field, const TResultRow& row) {
+    if (field.Name == kTopTemperature) {
+        return static_cast<Real>(TopTemperature(row.Series));
+    }
+    return FieldValue(field.Shown, row.Part, 0);
+}
+
+std::optional<Real> FieldAt(const TResultField& field, const TResultRow& row, std::size_t caption) {
+    const std::size_t t = ValueIndexAt(row.Series, caption);
+    if (t >= kTemperatureCount) {
+        return std::nullopt;
+    }
+    return FieldValue(field.Shown, row.Part, t);
+}
 
 } // namespace dorvanta

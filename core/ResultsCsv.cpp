@@ -4,6 +4,8 @@
 #include "ResultFields.h"
 #include "untKonstanty.h"
 
+#include <sstream>
+
 namespace dorvanta {
 
 namespace {
@@ -24,7 +26,7 @@ std::string CsvField(std::string_view text) {
 }
 
 // One row: `scalar(field)` for a text or number field, `element(field, t)`
-// for each temperature index t of an array field.
+// for each temperature caption index t of an array field.
 template <typename Scalar, typename Element> std::string Row(Scalar scalar, Element element) {
     std::string row;
     auto add = [&row](const std::string& text) {
@@ -56,22 +58,32 @@ std::string ResultsCsvHeader() {
 }
 
 std::string ResultsCsvRow(const TResultLine& line) {
+    const TResultRow row(line);
     return Row(
-        [&line](const TResultField& field) {
-            return field.Kind == TResultFieldKind::Text ? CsvField(field.Text(line))
-                                                        : FormatGeneral(field.Number(line));
+        [&row](const TResultField& field) {
+            return field.Kind == TResultFieldKind::Text ? CsvField(field.Text(row))
+                                                        : FormatGeneral(FieldNumber(field, row));
         },
-        [&line](const TResultField& field, std::size_t t) {
-            return FormatGeneral(field.Array(line)[t]);
+        [&row](const TResultField& field, std::size_t t) {
+            const auto value = FieldAt(field, row, t);
+            return value ? FormatGeneral(*value) : std::string();
         });
 }
 
-std::string ResultsCsv(const TResultList& list) {
-    std::string csv = ResultsCsvHeader();
+void WriteResultsCsv(std::ostream& out, const TResultList& list) {
+    out << ResultsCsvHeader();
     for (const TResultLine& line : list) {
-        csv += ResultsCsvRow(line);
+        if (!out) {
+            return; // a failed write: the caller reports it
+        }
+        out << ResultsCsvRow(line);
     }
-    return csv;
+}
+
+std::string ResultsCsv(const TResultList& list) {
+    std::ostringstream csv;
+    WriteResultsCsv(csv, list);
+    return std::move(csv).str();
 }
 
 } // namespace dorvanta

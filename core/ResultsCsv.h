@@ -1,11 +1,14 @@
 // The recommended parts as comma-separated values: a header row, then one
 // row per line with every value, "." as the decimal separator and each
-// temperature array as seven columns. Shared by the companion and the
-// window's CSV export.
+// temperature array as seven columns (-55, 25, 40, 85, 105, 125, 175), the
+// part's top-temperature value under its own top temperature and an empty
+// cell where the part has no value. Shared by the companion and the window's
+// CSV export.
 #pragma once
 
 #include "ResultList.h"
 
+#include <ostream>
 #include <string>
 
 namespace dorvanta {
@@ -15,7 +18,10 @@ namespace dorvanta {
 [[nodiscard]] std::string ResultsCsvHeader();
 [[nodiscard]] std::string ResultsCsvRow(const TResultLine& line);
 
-// The header and a row for every line, in list order.
+// The header and a row for every line, in list order, written row by row.
+void WriteResultsCsv(std::ostream& out, const TResultList& list);
+
+// The same as one text.
 [[nodiscard]] std::string ResultsCsv(const TResultList& list);
 
 } // namespace dorvanta

@@ -1,7 +1,7 @@
 #include "qrptDorvanta.h"
 
+#include "FieldDisplay.h"
 #include "MakerAddresses.h"
-#include "NumberText.h"
 #include "ProgramVersion.h"
 #include "Series.h"
 #include "VersionText.h"
@@ -48,24 +48,6 @@ constexpr char16_t kFitCaptionBase[] = u"Failures in Time (10";
 constexpr char16_t kFitExponent[] = u"9";
 constexpr int kFitTemperature = kTemperature25;
 
-// Texts at the top temperature of a series: "105", "175" or "125".
-QString TopCaption(TTypVyrobku series) {
-    return Utf8(TemperatureCaptions[static_cast<std::size_t>(TopTemperatureCaptionIndex(series))]);
-}
-
-class TValueTexts {
-public:
-    explicit TValueTexts(std::string_view separator) : separator_(separator) {}
-    [[nodiscard]] QString General(Real value) const {
-        return Utf8(FormatGeneral(value, separator_));
-    }
-    [[nodiscard]] QString Pattern(Real value, NumberPattern pattern) const {
-        return Utf8(FormatPattern(value, pattern, separator_));
-    }
-
-private:
-    std::string_view separator_;
-};
 
 QPen RulePen(const TReportCanvas& canvas) {
     return QPen(Qt::black, canvas.Mm(kRuleWidth));
@@ -186,62 +168,53 @@ void TquickreportDorvanta::FillPartBlock(const TReportLine& line) {
     const TPocitaneInfo& values = part.Pocitane;
     const std::string_view partNumber = LinePartNumber(line.Text);
     const TTypVyrobku series = SeriesOf(partNumber);
-    const QString top = TopCaption(series);
-    const TValueTexts text(separator_);
-    const auto whole = [&](const TTemperatureValues& v, int t) {
-        return text.Pattern(v[static_cast<std::size_t>(t)], NumberPattern::Integer);
+    const QString top = Utf8(TopTemperatureCaption(series));
+    // Every value as the details panel shows its field.
+    const auto shown = [&](TField field, int t = kTemperature25) {
+        return Utf8(FieldText(field, part, series, static_cast<std::size_t>(t), separator_));
     };
-    const auto twoDecimals = [&](const TTemperatureValues& v, int t) {
-        return text.Pattern(v[static_cast<std::size_t>(t)], NumberPattern::TwoDecimals);
-    };
-    const auto scientific = [&](const TTemperatureValues& v, int t) {
-        return text.Pattern(v[static_cast<std::size_t>(t)], NumberPattern::Scientific);
-    };
-    const QString dimension =
-        part.CaseSize.empty() ? QString() : Utf8(CaseDimensions(series, part.CaseSize));
-    const QString df = part.DF == 0 ? QStringLiteral("-") : text.General(part.DF);
     const Real testSurge = PrintedTestSurge(series, values);
     const int t5 = kTemperatureTop;
 
     block_.qrlabelPartNumberData = QStringLiteral("Moltren Part Number  ") + Utf8(partNumber);
     // clang-format off
     block_.Rows = {{
-        {u"Dimensions LxWxH [mm]"_s, dimension, {}, {}},
-        {u"Case Size"_s, Utf8(part.CaseSize),
-         u"Vrms -55°C @ 100 kHz [mV]"_s, whole(values.Vrms, kTemperature55)},
-        {u"Capacitance [µF] @ 25°C, 120 Hz"_s, text.General(part.Capacitance),
-         u"Vrms 25°C @ 100 kHz [mV]"_s, whole(values.Vrms, kTemperature25)},
-        {u"Rated Voltage [V]"_s, text.General(part.RatedVoltage),
-         u"Vrms 40°C @ 100 kHz [mV]"_s, whole(values.Vrms, kTemperature40)},
-        {u"Applicable Voltage Derating [%]"_s, text.Pattern(values.Derating, NumberPattern::OneDecimal),
-         u"Vrms 85°C @ 100 kHz [mV]"_s, whole(values.Vrms, kTemperature85)},
-        {u"DF [%] @ 25°C, 120 Hz"_s, df,
-         u"Vrms "_s + top + u"°C @ 100kHz [mV]"_s, whole(values.Vrms, t5)},
-        {u"ESR Max. [Ohm] @ 25°C, 100 kHz"_s, text.Pattern(part.ESRmax * 0.001L, NumberPattern::ThreeDecimals),
-         u"Failure Rate -55°C [%/1000 hrs]"_s, scientific(values.FailureRate, kTemperature55)},
-        {u"DCL Max. [µA] @ 25°C, 3 min."_s, text.Pattern(part.DCLmax, NumberPattern::OneDecimal),
-         u"Failure Rate 25°C [%/1000 hrs]"_s, scientific(values.FailureRate, kTemperature25)},
-        {u"DCL Typical -55°C @ App. Volt. [µA]"_s, twoDecimals(values.DCL, kTemperature55),
-         u"Failure Rate 40°C [%/1000 hrs]"_s, scientific(values.FailureRate, kTemperature40)},
-        {u"DCL Typical 25°C @ App. Volt. [µA]"_s, twoDecimals(values.DCL, kTemperature25),
-         u"Failure Rate 85°C [%/1000 hrs]"_s, scientific(values.FailureRate, kTemperature85)},
-        {u"DCL Typical 40°C @ App. Volt. [µA]"_s, twoDecimals(values.DCL, kTemperature40),
-         u"Failure Rate "_s + top + u"°C [%/1000hrs]"_s, scientific(values.FailureRate, t5)},
-        {u"DCL Typical 85°C @ App. Volt. [µA]"_s, twoDecimals(values.DCL, kTemperature85),
-         QString::fromUtf16(kFitCaption), twoDecimals(values.FIT, kFitTemperature)},
-        {u"DCL Typical "_s + top + u"°C @ App. Volt. [µA]"_s, twoDecimals(values.DCL, t5),
-         u"MTBF -55°C [years]"_s, whole(values.MTBF, kTemperature55)},
-        {u"Irms -55°C @ 100 kHz [mA]"_s, whole(values.Irms, kTemperature55),
-         u"MTBF 25°C [years]"_s, whole(values.MTBF, kTemperature25)},
-        {u"Irms 25°C @ 100 kHz [mA]"_s, whole(values.Irms, kTemperature25),
-         u"MTBF 40°C [years]"_s, whole(values.MTBF, kTemperature40)},
-        {u"Irms 40°C @ 100 kHz [mA]"_s, whole(values.Irms, kTemperature40),
-         u"MTBF 85°C [years]"_s, whole(values.MTBF, kTemperature85)},
-        {u"Irms 85°C @ 100 kHz [mA]"_s, whole(values.Irms, kTemperature85),
-         u"MTBF "_s + top + u"°C [years]"_s, whole(values.MTBF, t5)},
-        {u"Irms "_s + top + u"°C @ 100kHz [mA]"_s, whole(values.Irms, t5),
-         u"Application Surge [A]"_s, text.Pattern(values.AppSurge, NumberPattern::OneDecimal)},
-        {{}, {}, u"Moltren Test Surge [A]"_s, text.Pattern(testSurge, NumberPattern::OneDecimal)},
+        {u"Dimensions LxWxH [mm]"_s, shown(TField::Dimension), {}, {}},
+        {u"Case Size"_s, shown(TField::CaseSize),
+         u"Vrms -55°C @ 100 kHz [mV]"_s, shown(TField::Vrms, kTemperature55)},
+        {u"Capacitance [µF] @ 25°C, 120 Hz"_s, shown(TField::Capacitance),
+         u"Vrms 25°C @ 100 kHz [mV]"_s, shown(TField::Vrms, kTemperature25)},
+        {u"Rated Voltage [V]"_s, shown(TField::RatedVoltage),
+         u"Vrms 40°C @ 100 kHz [mV]"_s, shown(TField::Vrms, kTemperature40)},
+        {u"Applicable Voltage Derating [%]"_s, shown(TField::Derating),
+         u"Vrms 85°C @ 100 kHz [mV]"_s, shown(TField::Vrms, kTemperature85)},
+        {u"DF [%] @ 25°C, 120 Hz"_s, shown(TField::DF),
+         u"Vrms "_s + top + u"°C @ 100kHz [mV]"_s, shown(TField::Vrms, t5)},
+        {u"ESR Max. [Ohm] @ 25°C, 100 kHz"_s, shown(TField::ESRmax),
+         u"Failure Rate -55°C [%/1000 hrs]"_s, shown(TField::FailureRate, kTemperature55)},
+        {u"DCL Max. [µA] @ 25°C, 3 min."_s, shown(TField::DCLmax),
+         u"Failure Rate 25°C [%/1000 hrs]"_s, shown(TField::FailureRate, kTemperature25)},
+        {u"DCL Typical -55°C @ App. Volt. [µA]"_s, shown(TField::DCLtypical, kTemperature55),
+         u"Failure Rate 40°C [%/1000 hrs]"_s, shown(TField::FailureRate, kTemperature40)},
+        {u"DCL Typical 25°C @ App. Volt. [µA]"_s, shown(TField::DCLtypical, kTemperature25),
+         u"Failure Rate 85°C [%/1000 hrs]"_s, shown(TField::FailureRate, kTemperature85)},
+        {u"DCL Typical 40°C @ App. Volt. [µA]"_s, shown(TField::DCLtypical, kTemperature40),
+         u"Failure Rate "_s + top + u"°C [%/1000hrs]"_s, shown(TField::FailureRate, t5)},
+        {u"DCL Typical 85°C @ App. Volt. [µA]"_s, shown(TField::DCLtypical, kTemperature85),
+         QString::fromUtf16(kFitCaption), shown(TField::FIT, kFitTemperature)},
+        {u"DCL Typical "_s + top + u"°C @ App. Volt. [µA]"_s, shown(TField::DCLtypical, t5),
+         u"MTBF -55°C [years]"_s, shown(TField::MTBF, kTemperature55)},
+        {u"Irms -55°C @ 100 kHz [mA]"_s, shown(TField::Irms, kTemperature55),
+         u"MTBF 25°C [years]"_s, shown(TField::MTBF, kTemperature25)},
+        {u"Irms 25°C @ 100 kHz [mA]"_s, shown(TField::Irms, kTemperature25),
+         u"MTBF 40°C [years]"_s, shown(TField::MTBF, kTemperature40)},
+        {u"Irms 40°C @ 100 kHz [mA]"_s, shown(TField::Irms, kTemperature40),
+         u"MTBF 85°C [years]"_s, shown(TField::MTBF, kTemperature85)},
+        {u"Irms 85°C @ 100 kHz [mA]"_s, shown(TField::Irms, kTemperature85),
+         u"MTBF "_s + top + u"°C [years]"_s, shown(TField::MTBF, t5)},
+        {u"Irms "_s + top + u"°C @ 100kHz [mA]"_s, shown(TField::Irms, t5),
+         u"Application Surge [A]"_s, shown(TField::AppSurge)},
+        {{}, {}, u"Moltren Test Surge [A]"_s, Utf8(FieldPatternText(TField::TestSurge, testSurge, separator_))},
     }};
     // clang-format on
 }

@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   fonts-liberation poppler-utils xvfb xauth xdg-utils
   clang clang-format clang-tidy
+  libcli11-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils help2man lintian appstream
 )
 

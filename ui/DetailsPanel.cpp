@@ -1,7 +1,7 @@
 #include "DetailsPanel.h"
 
+#include "FieldDisplay.h"
 #include "LocaleTexts.h"
-#include "NumberText.h"
 #include "untKonstanty.h"
 
 #include <QGridLayout>
@@ -20,45 +20,45 @@ constexpr int kValueWidth = 60;
 constexpr int kUnitWidth = 70;
 constexpr int kFitRow = 12;
 
-// A row's controls are named label_<stem>, label<stem>Data, label<stem>Units.
+// A row's controls are named label_<stem>, label<stem>Data, label<stem>Units;
+// the caption, unit and number text are the core's for the row's field.
 struct TRowSpec {
     const char* Stem;
-    const char* Caption;
-    const char* Unit; // none when null
+    TField Field;
 };
 
 const std::array<TRowSpec, TDetailsPanel::kRowCount> kRows = {{
-    {"Dimension", "LxWxH:", "mm"},
-    {"CaseSize", "Case Size", nullptr},
-    {"Capacitance", "Capacitance @ 25°C, 120 Hz", "µF"},
-    {"RatedVoltage", "Rated Voltage", "V"},
-    {"VoltageDerating", "Applicable Voltage Derating", "%"},
-    {"DF", "DF @ 25°C, 120 Hz", "%"},
-    {"ESRmax", "ESR Max. @ 25°C, 100 kHz", "Ohm"},
-    {"DCLmax", "DCL Max. @ 25°C, 3 min.", "µA"},
-    {"DCLtypical", "DCL Typical @ App. Voltage", "µA"},
-    {"Irms", "Irms 25°C @ 100 kHz", "mA"},
-    {"Vrms", "Vrms 25°C @ 100 kHz", "mV"},
-    {"FailureRate", "Failure Rate @ 25°C", "%/1000 hrs"},
-    {"FIT", "Failures in Time (10   hrs) @ 25°C", "FITs"},
-    {"MTBF", "MTBF @ 25°C", "years"},
-    {"ApplicationSurge", "Application Surge", "A"},
-    {"MoltrenTestSurge", "Moltren Test Surge", "A"},
+    {"Dimension", TField::Dimension},
+    {"CaseSize", TField::CaseSize},
+    {"Capacitance", TField::Capacitance},
+    {"RatedVoltage", TField::RatedVoltage},
+    {"VoltageDerating", TField::Derating},
+    {"DF", TField::DF},
+    {"ESRmax", TField::ESRmax},
+    {"DCLmax", TField::DCLmax},
+    {"DCLtypical", TField::DCLtypical},
+    {"Irms", TField::Irms},
+    {"Vrms", TField::Vrms},
+    {"FailureRate", TField::FailureRate},
+    {"FIT", TField::FIT},
+    {"MTBF", TField::MTBF},
+    {"ApplicationSurge", TField::AppSurge},
+    {"MoltrenTestSurge", TField::TestSurge},
 }};
 
-// Rows 9 to 14: the array of the computed values and its pattern.
+// Rows 9 to 14: the array of the computed values.
 struct TTemperatureRow {
     TTemperatureValues TPocitaneInfo::*Values;
-    NumberPattern Pattern;
+    TField Field;
 };
 
 const std::array<TTemperatureRow, 6> kTemperatureRows = {{
-    {&TPocitaneInfo::DCL, NumberPattern::TwoDecimals},
-    {&TPocitaneInfo::Irms, NumberPattern::Integer},
-    {&TPocitaneInfo::Vrms, NumberPattern::Integer},
-    {&TPocitaneInfo::FailureRate, NumberPattern::Scientific},
-    {&TPocitaneInfo::FIT, NumberPattern::TwoDecimals},
-    {&TPocitaneInfo::MTBF, NumberPattern::Integer},
+    {&TPocitaneInfo::DCL, TField::DCLtypical},
+    {&TPocitaneInfo::Irms, TField::Irms},
+    {&TPocitaneInfo::Vrms, TField::Vrms},
+    {&TPocitaneInfo::FailureRate, TField::FailureRate},
+    {&TPocitaneInfo::FIT, TField::FIT},
+    {&TPocitaneInfo::MTBF, TField::MTBF},
 }};
 
 // The captions that name the temperature: Irms, Vrms, Failure Rate, FIT, MTBF.
@@ -91,8 +91,8 @@ QString SpokenCaption(const QString& caption) {
     return spoken.replace(kFitBlanks, QStringLiteral("10⁹ hrs"));
 }
 
-QString Pattern(Real value, NumberPattern pattern) {
-    return ToQString(FormatPattern(value, pattern, LocaleDecimalSeparator()));
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
@@ -128,8 +128,9 @@ TDetailsPanel::TDetailsPanel(QWidget* parent) : QFrame(parent) {
 void TDetailsPanel::CreateRow(int row) {
     const TRowSpec& definition = kRows[static_cast<std::size_t>(row)];
     const auto i = static_cast<std::size_t>(row);
-    Captions[i] = CreateLabel(this, Name("label_", definition.Stem, ""),
-                              QString::fromUtf8(definition.Caption), kNavy);
+    const TFieldDisplay& display = FieldDisplay(definition.Field);
+    Captions[i] =
+        CreateLabel(this, Name("label_", definition.Stem, ""), Utf8(display.Caption), kNavy);
     Values[i] = CreateLabel(this, Name("label", definition.Stem, "Data"), QString(), kBlue);
     Values[i]->setAccessibleName(SpokenCaption(Captions[i]->text()));
     Values[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -148,9 +149,9 @@ void TDetailsPanel::CreateRow(int row) {
         Values[i]->setFixedWidth(kValueWidth);
         Grid->addWidget(Values[i], row, 1);
     }
-    if (definition.Unit != nullptr) {
-        Units[i] = CreateLabel(this, Name("label", definition.Stem, "Units"),
-                               QString::fromUtf8(definition.Unit), kNavy);
+    if (!display.Unit.empty()) {
+        Units[i] =
+            CreateLabel(this, Name("label", definition.Stem, "Units"), Utf8(display.Unit), kNavy);
         Units[i]->setFixedWidth(kUnitWidth);
         Grid->addWidget(Units[i], row, 2);
     }
@@ -179,26 +180,22 @@ void TDetailsPanel::ClearTemperatureValues() {
 }
 
 void TDetailsPanel::ShowPartValues(const TPartNoInfo& part, TTypVyrobku series) {
-    SetValue(1, ToQString(part.CaseSize));
-    SetValue(0,
-             part.CaseSize.empty() ? QString() : ToQString(CaseDimensions(series, part.CaseSize)));
-    SetValue(2, FormatNumber(part.Capacitance));
-    SetValue(3, FormatNumber(part.RatedVoltage));
-    SetValue(4, Pattern(part.Pocitane.Derating, NumberPattern::OneDecimal));
-    // The KMD and KYD series have no DF: the evaluation leaves 0.
-    SetValue(5, part.DF == 0 ? QStringLiteral("-") : FormatNumber(part.DF));
-    SetValue(6, Pattern(part.ESRmax * 0.001L, NumberPattern::ThreeDecimals));
-    SetValue(7, Pattern(part.DCLmax, NumberPattern::OneDecimal));
-    SetValue(14, Pattern(part.Pocitane.AppSurge, NumberPattern::OneDecimal));
-    SetValue(15, Pattern(part.Pocitane.TestSurge, NumberPattern::OneDecimal));
+    const std::string separator = LocaleDecimalSeparator();
+    for (int row = 0; row < kRowCount; ++row) {
+        if (row < kFirstTemperatureRow || row > kLastTemperatureRow) {
+            const TField field = kRows[static_cast<std::size_t>(row)].Field;
+            SetValue(row, ToQString(FieldText(field, part, series, kTemperature25, separator)));
+        }
+    }
 }
 
 void TDetailsPanel::ShowTemperatureValues(const TPocitaneInfo& values, int temperatureIndex) {
     const auto t = static_cast<std::size_t>(temperatureIndex);
+    const std::string separator = LocaleDecimalSeparator();
     for (std::size_t i = 0; i < kTemperatureRows.size(); ++i) {
         const TTemperatureRow& row = kTemperatureRows[i];
         SetValue(kFirstTemperatureRow + static_cast<int>(i),
-                 Pattern((values.*row.Values)[t], row.Pattern));
+                 ToQString(FieldPatternText(row.Field, (values.*row.Values)[t], separator)));
     }
 }
 

@@ -22,12 +22,17 @@ endfunction()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
-# The built-in catalogue, through a catalogue file that is not there.
-run(0 --catalogue ${WORK}/missing.dat info --format json)
-string(REGEX MATCH "\"entries\": ([0-9]+)" _ "${out}")
+# A named catalogue file that is not there is an error with the system's text.
+run(1 --catalogue ${WORK}/missing.dat info --format json)
+expect_equal("${err}" "dorvanta-cli: ${WORK}/missing.dat: No such file or directory\n"
+  "a missing named catalogue file")
+
+# The built-in catalogue, when no pnumbers.dat stands beside the program.
+run(0 info --format json)
+string(REGEX MATCH "\"entries\":([0-9]+)" _ "${out}")
 set(builtin ${CMAKE_MATCH_1})
 expect_equal("${out}"
-  "{\"note\": \" - [using internal database]\", \"entries\": ${builtin}, \"start_message\": \"\"}\n"
+  "{\"note\":\" - [using internal database]\",\"entries\":${builtin},\"start_message\":\"\"}\n"
   "info without a catalogue file")
 expect_equal("${err}" "" "standard error without a catalogue file")
 
@@ -38,7 +43,7 @@ expect_equal("${size}" "${records}" "size of the exported file")
 
 run(0 --catalogue ${WORK}/exported.dat info --format json)
 expect_equal("${out}"
-  "{\"note\": \" - [using external database, version 2, date: 2004-04-13]\", \"entries\": ${builtin}, \"start_message\": \"\"}\n"
+  "{\"note\":\" - [using external database, version 2, date: 2004-04-13]\",\"entries\":${builtin},\"start_message\":\"\"}\n"
   "info on the exported file")
 run(0 --catalogue ${WORK}/exported.dat info)
 expect_equal("${out}"
@@ -51,7 +56,7 @@ file(WRITE ${WORK}/wrong.dat "${wrong}")
 set(message "Data file is not correct! Internal database will be used.")
 run(0 --catalogue ${WORK}/wrong.dat info --format json)
 expect_equal("${out}"
-  "{\"note\": \" - [using internal database]\", \"entries\": ${builtin}, \"start_message\": \"${message}\"}\n"
+  "{\"note\":\" - [using internal database]\",\"entries\":${builtin},\"start_message\":\"${message}\"}\n"
   "info on a file that fails the check")
 expect_equal("${err}" "${message}\n" "the warning on standard error")
 

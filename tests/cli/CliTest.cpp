@@ -1,5 +1,9 @@
 // Spawns dorvanta-cli through the shell and checks what a script would see.
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <iterator>
 
 #include <array>
 #include <cmath>
@@ -60,39 +64,45 @@ TEST(Cli, ExitStatusAndMessages) {
         std::string stderrPattern; // the whole of stderr; empty: nothing on stderr
     } cases[] = {
         {"--help", 0, ""},
+        {"--version", 0, ""},
+        {"--catalogue /nonexistent-dir/pnumbers.dat info", 1,
+         "dorvanta-cli: /nonexistent-dir/pnumbers.dat: No such file or directory"},
+        {"--catalogue / info", 1, "dorvanta-cli: /: Is a directory"},
         {"search --help", 0, ""},
         {"", 2, "dorvanta-cli: no command given.*"},
-        {"frobnicate", 2, ".*unknown command 'frobnicate'.*"},
-        {"search " + kApplication, 2, ".*choose a criterion.*"},
-        {"search --rl 0.01 --imax 10 --va 20 --operator '>' --cap1 1", 2,
-         ".*missing option --rs.*"},
+        {"frobnicate", 2, ".*not expected: frobnicate.*"},
+        {"search " + kApplication, 2,
+         ".*1 option from \\[--operator,--part-number\\] is required.*"},
+        {"search --rl 0.01 --imax 10 --va 20 --operator '>' --cap1 1", 2, ".*--rs is required.*"},
         {"search " + kApplication + " --operator '>' --cap1 1,5", 2,
          ".*--cap1: not a number: '1,5'.*"},
         {"search " + kApplication + " --operator '!' --cap1 1", 2, ".*unknown operator '!'.*"},
         {"search " + kApplication + " --operator '>' --cap1 1 --format xml", 2,
          ".*unknown format 'xml'.*"},
-        {"search " + kApplication + " --part-number --cap1 1", 2,
-         ".*--cap1 belongs to the capacitance criterion.*"},
+        {"search " + kApplication + " --part-number --cap1 1", 2, ".*--cap1 requires --operator.*"},
         {"search " + kApplication + " --operator '>' --cap1 1 --series KEL", 2,
-         ".*--series belongs to the part-number criterion.*"},
+         ".*--series requires --part-number.*"},
         {"search " + kApplication + " --part-number --voltage ten", 2,
          ".*--voltage: not a number.*"},
-        {"search " + kApplication + " --part-number --va 3", 2, ".*--va given twice.*"},
-        {"search " + kApplication + " --part-number --closest-match=yes", 2, ".*takes no value.*"},
-        {"search " + kApplication + " --part-number --case", 2, ".*needs a value.*"},
+        {"search " + kApplication + " --part-number --va 3", 2,
+         ".*--va: At Most 1 required but received 2.*"},
+        {"search " + kApplication + " --part-number --closest-match=yes", 2,
+         ".*closest-match was given a disallowed flag override.*"},
+        {"search " + kApplication + " --part-number --case", 2,
+         ".*--case: 1 required CODE missing.*"},
         {"lists --series XYZ", 2, ".*unknown series 'XYZ'.*"},
         {"lists --format csv", 2, ".*unknown format 'csv'.*"},
         {"lists --series KEL --format=json", 0, ""},
         {"lists --series 'KEL Low ESR Tantalum'", 0, ""},
         {"search " + kApplication + " --operator '<' --cap1 0.01", 0, ""}, // nothing found
         {"report --help", 0, ""},
-        {"report " + kApplication + " --operator = --cap1 10", 2, ".*missing option --output.*"},
+        {"report " + kApplication + " --operator = --cap1 10", 2, ".*--output is required.*"},
         {"report " + kApplication + " --operator = --cap1 10 --format csv --output r.pdf", 2,
-         ".*unknown option '--format'.*"},
+         ".*not expected: .*--format.*"},
         {"report " + kApplication + " --operator = --cap1 10 --page-size B5 --output r.pdf", 2,
-         ".*unknown page size 'B5'.*"},
+         ".*B5.*"},
         {"report " + kApplication + " --operator = --cap1 10 --landscape=yes --output r.pdf", 2,
-         ".*takes no value.*"},
+         ".*landscape.*"},
     };
     for (const auto& c : cases) {
         const CliRun run = Cli(c.arguments);
@@ -117,39 +127,15 @@ TEST(Cli, AFailedWriteIsAFailureWithTheSystemsText) {
     EXPECT_EQ(run.err, "dorvanta-cli: cannot write the output: No space left on device\n");
 }
 
-// The line of the JSON output that holds the part `partNumber`.
-std::string JsonPart(const std::string& json, const std::string& partNumber) {
-    std::istringstream lines(json);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (line.find("\"part_number\": \"" + partNumber + "\"") != std::string::npos) {
-            return line;
+// The part `partNumber` of a search's JSON output.
+nlohmann::json JsonPart(const nlohmann::json& json, const std::string& partNumber) {
+    for (const auto& part : json.at("parts")) {
+        if (part.at("part_number") == partNumber) {
+            return part;
         }
     }
-    ADD_FAILURE() << partNumber << " not in\n" << json;
-    return {};
-}
-
-// The numbers of `"key": n` or `"key": [n, ...]` in a JSON part.
-std::vector<double> Numbers(const std::string& part, const std::string& key) {
-    std::vector<double> numbers;
-    const std::size_t at = part.find("\"" + key + "\": ");
-    if (at == std::string::npos) {
-        ADD_FAILURE() << key << " missing";
-        return numbers;
-    }
-    const char* p = part.c_str() + at + key.size() + 4;
-    const bool array = *p == '[';
-    p += array ? 1 : 0;
-    do {
-        char* end = nullptr;
-        numbers.push_back(std::strtod(p, &end));
-        p = end;
-        while (*p == ',' || *p == ' ') {
-            ++p;
-        }
-    } while (array && *p != ']');
-    return numbers;
+    ADD_FAILURE() << partNumber << " not in the output";
+    return nlohmann::json::object();
 }
 
 // Half a unit of the fifth significant digit.
@@ -158,86 +144,122 @@ double FiveDigits(double expected) {
                          : 0.5 * std::pow(10.0, std::floor(std::log10(std::fabs(expected))) - 4);
 }
 
-struct Expected {
+constexpr double kNone = -1; // an array entry that is null: no value at that temperature
+
+// A value of a worked example: a key, and its single value or the entry at
+// temperature position `t` (-55, 25, 40, 85, 105, 125, 175).
+struct ExpectedValue {
     std::string key;
-    std::vector<double> values; // a single value, or the seven of an array
+    int t; // -1 for a single value
+    double value;
 };
 
-void ExpectPart(const std::string& json, const std::string& partNumber,
-                const std::vector<Expected>& expected) {
-    const std::string part = JsonPart(json, partNumber);
-    for (const auto& e : expected) {
-        const std::vector<double> actual = Numbers(part, e.key);
-        ASSERT_EQ(actual.size(), e.values.size()) << partNumber << " " << e.key;
-        for (std::size_t i = 0; i < actual.size(); ++i) {
-            EXPECT_NEAR(actual[i], e.values[i], FiveDigits(e.values[i]))
-                << partNumber << " " << e.key << "[" << i << "]";
-        }
-    }
-}
+struct WorkedExample {
+    std::string arguments;
+    std::string partNumber;
+    std::vector<ExpectedValue> values;
+};
 
 TEST(Cli, WorkedExamplesAsJson) {
-    const CliRun kel = Cli("search --rs 0.1 --rl 0.01 --imax 10 --va 20 --operator = --cap1 10 "
-                           "--case D --format json");
-    ASSERT_EQ(kel.status, 0) << kel.err;
-    ExpectPart(kel.out, "KELD106*035#0300",
-               {{"capacitance", {10}},
-                {"rated_voltage", {35}},
-                {"dcl_max", {3.5}},
-                {"df", {6}},
-                {"esr_max", {300}},
-                {"irms", {707.11, 707.11, 689.43, 636.40, 0, 282.84, 0}},
-                {"vrms", {212.13, 212.13, 206.83, 190.92, 0, 84.853, 0}},
-                {"failure_rate", {0.00030659, 0.00091977, 0.0015330, 0.015330, 0, 0.38324, 0}},
-                {"fit", {3.0659, 9.1977, 15.330, 153.30, 0, 3832.4, 0}},
-                {"mtbf", {37234, 12411, 7446.7, 744.67, 0, 29.787, 0}},
-                {"dcl", {0.18125, 1.8125, 3.08125, 12.6875, 0, 23.5625, 0}},
-                {"derating", {42.857}},
-                {"test_surge", {51.333}},
-                {"app_surge", {10}},
-                {"top_temperature", {125}}});
-    EXPECT_NE(kel.out.find("\"line\": \"KELD106*035#0300 35\", \"part_number\": "
-                           "\"KELD106*035#0300\", \"series\": \"tvKEL\", \"case_size\": \"D\""),
-              std::string::npos);
-    EXPECT_NE(kel.out.find("{\"catalogue\": {\"note\": \" - [using internal database]\", "
-                           "\"entries\": "),
-              std::string::npos);
-
-    const CliRun kmd = Cli("search --rs 0.5 --rl 0.5 --imax 2 --va 5 --part-number --series KMD "
-                           "--case B --capacitance 150 --voltage 10 --format json");
-    ASSERT_EQ(kmd.status, 0) << kmd.err;
-    const std::string kmdPart = JsonPart(kmd.out, "KMDB157M010#0500");
-    ExpectPart(kmd.out, "KMDB157M010#0500",
-               {{"df", {0}},
-                {"derating", {50}},
-                {"test_surge", {5.2632}},
-                {"app_surge", {2}},
-                {"top_temperature", {125}}});
-    EXPECT_NEAR(Numbers(kmdPart, "irms")[1], 412.31, FiveDigits(412.31));
-    EXPECT_NEAR(Numbers(kmdPart, "irms")[5], 164.92, FiveDigits(164.92));
-    EXPECT_NEAR(Numbers(kmdPart, "failure_rate")[3], 0.16683, FiveDigits(0.16683));
-    EXPECT_NEAR(Numbers(kmdPart, "failure_rate")[5], 4.1707, FiveDigits(4.1707));
-    EXPECT_NEAR(Numbers(kmdPart, "mtbf")[5], 2.7371, FiveDigits(2.7371));
-    EXPECT_NEAR(Numbers(kmdPart, "dcl")[1], 6.5625, FiveDigits(6.5625));
-
-    const CliRun kwg = Cli("search --rs 10 --rl 0 --imax 0.5 --va 20 --part-number --series KWG "
-                           "--case C --capacitance 1.5 --voltage 35 --format json");
-    ASSERT_EQ(kwg.status, 0) << kwg.err;
-    const std::string kwgPart = JsonPart(kwg.out, "KWGC155*035#");
-    ExpectPart(kwg.out, "KWGC155*035#", {{"test_surge", {7.7778}}, {"top_temperature", {175}}});
-    EXPECT_NEAR(Numbers(kwgPart, "irms")[1], 156.35, FiveDigits(156.35));
-    EXPECT_NEAR(Numbers(kwgPart, "irms")[5], 31.269, FiveDigits(31.269));
-    EXPECT_NEAR(Numbers(kwgPart, "failure_rate")[3], 0.0025484, FiveDigits(0.0025484));
-    EXPECT_NEAR(Numbers(kwgPart, "failure_rate")[5], 2.2935, FiveDigits(2.2935));
-    EXPECT_NEAR(Numbers(kwgPart, "dcl")[5], 5.1786, FiveDigits(5.1786));
-
-    const CliRun kyr = Cli("search --rs 0.1 --rl 0.01 --imax 1 --va 5 --part-number --series KYR "
-                           "--case A --capacitance 33 --voltage 10 --format json");
-    ASSERT_EQ(kyr.status, 0) << kyr.err;
-    const std::string kyrPart = JsonPart(kyr.out, "KYRA336*010#");
-    EXPECT_NEAR(Numbers(kyrPart, "irms")[1], 200, FiveDigits(200));
-    EXPECT_NEAR(Numbers(kyrPart, "vrms")[1], 200, FiveDigits(200));
-    ExpectPart(kyr.out, "KYRA336*010#", {{"test_surge", {3.6685}}});
+    const std::vector<WorkedExample> examples = {
+        {"--rs 0.1 --rl 0.01 --imax 10 --va 20 --operator = --cap1 10 --case D",
+         "KELD106*035#0300",
+         {{"capacitance", -1, 10},
+          {"rated_voltage", -1, 35},
+          {"dcl_max", -1, 3.5},
+          {"df", -1, 6},
+          {"esr_max", -1, 300},
+          {"derating", -1, 42.857},
+          {"test_surge", -1, 51.333},
+          {"app_surge", -1, 10},
+          {"top_temperature", -1, 125},
+          {"irms", 0, 707.11},
+          {"irms", 1, 707.11},
+          {"irms", 2, 689.43},
+          {"irms", 3, 636.40},
+          {"irms", 4, kNone},
+          {"irms", 5, 282.84},
+          {"irms", 6, kNone},
+          {"vrms", 0, 212.13},
+          {"vrms", 2, 206.83},
+          {"vrms", 3, 190.92},
+          {"vrms", 5, 84.853},
+          {"failure_rate", 0, 0.00030659},
+          {"failure_rate", 1, 0.00091977},
+          {"failure_rate", 2, 0.0015330},
+          {"failure_rate", 3, 0.015330},
+          {"failure_rate", 5, 0.38324},
+          {"fit", 0, 3.0659},
+          {"fit", 1, 9.1977},
+          {"fit", 2, 15.330},
+          {"fit", 3, 153.30},
+          {"fit", 5, 3832.4},
+          {"mtbf", 0, 37234},
+          {"mtbf", 1, 12411},
+          {"mtbf", 2, 7446.7},
+          {"mtbf", 3, 744.67},
+          {"mtbf", 5, 29.787},
+          {"dcl", 0, 0.18125},
+          {"dcl", 1, 1.8125},
+          {"dcl", 2, 3.08125},
+          {"dcl", 3, 12.6875},
+          {"dcl", 5, 23.5625},
+          {"dcl", 6, kNone}}},
+        {"--rs 0.5 --rl 0.5 --imax 2 --va 5 --part-number --series KMD --case B --capacitance 150 "
+         "--voltage 10",
+         "KMDB157M010#0500",
+         {{"df", -1, 0},
+          {"derating", -1, 50},
+          {"test_surge", -1, 5.2632},
+          {"app_surge", -1, 2},
+          {"top_temperature", -1, 125},
+          {"irms", 1, 412.31},
+          {"irms", 5, 164.92},
+          {"failure_rate", 3, 0.16683},
+          {"failure_rate", 5, 4.1707},
+          {"mtbf", 5, 2.7371},
+          {"dcl", 1, 6.5625}}},
+        // KWG's top temperature is 175 °C: its top values stand there.
+        {"--rs 10 --rl 0 --imax 0.5 --va 20 --part-number --series KWG --case C --capacitance 1.5 "
+         "--voltage 35",
+         "KWGC155*035#",
+         {{"test_surge", -1, 7.7778},
+          {"top_temperature", -1, 175},
+          {"irms", 1, 156.35},
+          {"irms", 5, kNone},
+          {"irms", 6, 31.269},
+          {"failure_rate", 3, 0.0025484},
+          {"failure_rate", 6, 2.2935},
+          {"dcl", 6, 5.1786},
+          {"dcl", 4, kNone}}},
+        {"--rs 0.1 --rl 0.01 --imax 1 --va 5 --part-number --series KYR --case A --capacitance 33 "
+         "--voltage 10",
+         "KYRA336*010#",
+         {{"irms", 1, 200}, {"vrms", 1, 200}, {"test_surge", -1, 3.6685}}},
+    };
+    for (const WorkedExample& example : examples) {
+        const CliRun run = Cli("search " + example.arguments + " --format json");
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto json = nlohmann::json::parse(run.out);
+        const nlohmann::json part = JsonPart(json, example.partNumber);
+        for (const ExpectedValue& e : example.values) {
+            SCOPED_TRACE(example.partNumber + " " + e.key + "[" + std::to_string(e.t) + "]");
+            const nlohmann::json& value =
+                e.t < 0 ? part.at(e.key) : part.at(e.key).at(static_cast<std::size_t>(e.t));
+            if (e.value == kNone) {
+                EXPECT_TRUE(value.is_null()) << value;
+            } else {
+                EXPECT_NEAR(value.get<double>(), e.value, FiveDigits(e.value));
+            }
+        }
+    }
+    const auto kel =
+        nlohmann::json::parse(Cli("search " + examples[0].arguments + " --format json").out);
+    const auto part = JsonPart(kel, "KELD106*035#0300");
+    EXPECT_EQ(part.at("line"), "KELD106*035#0300 35");
+    EXPECT_EQ(part.at("series"), "tvKEL");
+    EXPECT_EQ(part.at("case_size"), "D");
+    EXPECT_EQ(kel.at("catalogue").at("note"), " - [using internal database]");
 }
 
 TEST(Cli, EmptyResultsAreSuccessesWithTheirReasons) {
@@ -245,19 +267,61 @@ TEST(Cli, EmptyResultsAreSuccessesWithTheirReasons) {
     const CliRun voltage = Cli("search --rs 0.1 --rl 0.01 --imax 10 --va 45 --operator = --cap1 10 "
                                "--format json");
     EXPECT_EQ(voltage.status, 0);
-    EXPECT_NE(voltage.out.find("\"reasons\": [\"rrVoltage\"],"), std::string::npos) << voltage.out;
-    EXPECT_NE(voltage.out.find("\"parts\": []}"), std::string::npos) << voltage.out;
+    const auto json = nlohmann::json::parse(voltage.out);
+    EXPECT_EQ(json.at("reasons"), nlohmann::json::array({"rrVoltage"}));
+    EXPECT_EQ(json.at("parts"), nlohmann::json::array());
 
     const CliRun noSupply =
         Cli("search --rs 0.1 --rl 0.01 --imax 0 --va 5 --part-number --closest-match "
             "--format json");
     EXPECT_EQ(noSupply.status, 0);
-    EXPECT_NE(noSupply.out.find("\"closest_match\": true,\n \"reasons\": [],\n \"parts\": []}"),
-              std::string::npos)
-        << noSupply.out;
+    const auto none = nlohmann::json::parse(noSupply.out);
+    EXPECT_EQ(none.at("closest_match"), true);
+    EXPECT_EQ(none.at("reasons"), nlohmann::json::array());
+    EXPECT_EQ(none.at("parts"), nlohmann::json::array());
 
     const CliRun text = Cli("search " + kApplication + " --operator '<' --cap1 0.01");
     EXPECT_EQ(text.out.rfind("No parts found.", 0), 0U) << text.out;
+}
+
+// Every catalogue file of the fuzz corpus, extreme values included (an ESR
+// of 1E-4000 gives values no double holds), gives JSON that parses.
+TEST(Cli, JsonOfEveryCorpusCatalogueParses) {
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(DORVANTA_FUZZ_CORPUS)) {
+        const CliRun run = Cli("--catalogue '" + entry.path().string() +
+                               "' search --rs 0.1 --rl 0.01 --imax 10 --va 5 --operator '>' "
+                               "--cap1 0 --format json");
+        if (run.status != 0) {
+            continue; // a file that cannot be read
+        }
+        ++files;
+        EXPECT_TRUE(nlohmann::json::accept(run.out)) << entry.path() << "\n" << run.out;
+    }
+    EXPECT_GT(files, 0);
+}
+
+// Surges with "0.#" and failures in time with "0.##", as the window shows them.
+TEST(Cli, TheTextTableShowsValuesAsTheWindowDoes) {
+    const CliRun run = Cli("search " + kApplication + " --operator = --cap1 10 --case D");
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::istringstream lines(run.out);
+    std::string header;
+    std::getline(lines, header);
+    EXPECT_EQ(header.rfind("part_number", 0), 0U) << header;
+    bool kel = false;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("KELD106*035#0300", 0) == 0) {
+            kel = true;
+            std::istringstream cells(line);
+            std::vector<std::string> cell{std::istream_iterator<std::string>(cells), {}};
+            ASSERT_EQ(cell.size(), 11U) << line;
+            EXPECT_EQ(cell[6], "51.3"); // test surge
+            EXPECT_EQ(cell[7], "10");   // application surge
+            EXPECT_EQ(cell[10], "9.2"); // FIT at 25 °C, 9.1977
+        }
+    }
+    EXPECT_TRUE(kel) << run.out;
 }
 
 TEST(Cli, CsvHasAHeaderAndOneRowPerPartWithEveryValue) {
@@ -280,7 +344,7 @@ TEST(Cli, CsvHasAHeaderAndOneRowPerPartWithEveryValue) {
 TEST(Cli, ListsOfASeriesWithOneCaseSize) {
     const CliRun wiq = Cli("lists --series WIQ --format json");
     ASSERT_EQ(wiq.status, 0) << wiq.err;
-    EXPECT_EQ(wiq.out.rfind("{\"case_sizes\": [\"E\"], \"capacitances\": [", 0), 0U) << wiq.out;
+    EXPECT_EQ(wiq.out.rfind("{\"case_sizes\":[\"E\"],\"capacitances\":[", 0), 0U) << wiq.out;
     const CliRun text = Cli("lists --series WIQ");
     EXPECT_EQ(text.out.rfind("case sizes: E\ncapacitances: ", 0), 0U) << text.out;
 }

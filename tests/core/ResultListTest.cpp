@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -73,9 +75,52 @@ TEST(ResultsCsv, HeaderAndOneRowPerLineWithEveryValue) {
     const std::string row = csv.substr(header.size());
     EXPECT_EQ(row.substr(0, 58), "KELD106*035#0300 35,KELD106*035#0300,tvKEL,D,10,35,3.5,6,3");
     EXPECT_NE(row.find(",51.3333333333333,10,125,"), std::string::npos);
-    EXPECT_NE(row.find(",0.18125,1.8125,3.08125,12.6875,0,23.5625,0\n"), std::string::npos);
+    // Nothing under 105 and 175: a KEL part's top temperature is 125.
+    EXPECT_NE(row.find(",0.18125,1.8125,3.08125,12.6875,,23.5625,\n"), std::string::npos);
     EXPECT_EQ(std::count(row.begin(), row.end(), ','),
               std::count(header.begin(), header.end(), ','));
+}
+
+// The cells of `row` under the header's column names.
+std::map<std::string, std::string> Cells(const std::string& header, const std::string& row) {
+    std::map<std::string, std::string> cells;
+    std::istringstream names(header.substr(0, header.size() - 1));
+    std::istringstream values(row.substr(0, row.size() - 1) + ",");
+    for (std::string name, value; std::getline(names, name, ',');) {
+        std::getline(values, value, ',');
+        cells[name] = value;
+    }
+    return cells;
+}
+
+TEST(ResultsCsv, FilesTopValuesUnderTheSeriesOwnTopTemperature) {
+    const std::vector<TPartNoRecord> catalogue = {
+        testing::KELD106(), testing::KWGC155(),
+        testing::Entry("WIRA685M010#", "A", "6.8", "10", "1.4", "6", "3700")};
+    TResultList list;
+    TRejectReasons reasons;
+    FindParts(catalogue, testing::Application(10, 0.1L, 1), list, reasons, false);
+    ASSERT_EQ(list.size(), 3U);
+    const std::string header = ResultsCsvHeader();
+    const struct {
+        std::string_view top;    // the column of the top temperature's values
+        std::string_view empty1; // the two temperatures without a value
+        std::string_view empty2;
+    } expected[] = {{"125", "105", "175"}, {"175", "105", "125"}, {"105", "125", "175"}};
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const TPartNoInfo part = CandidateInfo(list[i]);
+        const auto cells = Cells(header, ResultsCsvRow(list[i]));
+        const auto& e = expected[i];
+        for (const std::string field : {"irms", "vrms", "failure_rate", "fit", "mtbf", "dcl"}) {
+            EXPECT_EQ(cells.at(field + "_" + std::string(e.empty1)), "") << list[i].Text << field;
+            EXPECT_EQ(cells.at(field + "_" + std::string(e.empty2)), "") << list[i].Text << field;
+            EXPECT_NE(cells.at(field + "_" + std::string(e.top)), "") << list[i].Text << field;
+            EXPECT_NE(cells.at(field + "_85"), "") << list[i].Text << field;
+        }
+        EXPECT_EQ(cells.at("irms_" + std::string(e.top)), FormatGeneral(part.Pocitane.Irms[5]));
+        EXPECT_EQ(cells.at("dcl_" + std::string(e.top)), FormatGeneral(part.Pocitane.DCL[5]));
+        EXPECT_EQ(cells.at("top_temperature"), e.top);
+    }
 }
 
 TEST(ResultsCsv, QuotesTextsThatNeedIt) {
