@@ -39,29 +39,31 @@ std::vector<std::string> JsonStrings(const std::vector<std::string>& texts) {
     return json;
 }
 
-std::string JsonValue(const TResultField& field, const TResultLine& line) {
+std::string JsonValue(const TResultField& field, const TResultLine& line,
+                      const TPartNoInfo& candidate) {
     switch (field.Kind) {
     case TResultFieldKind::Text:
-        return JsonString(field.Text(line));
+        return JsonString(field.Text(line, candidate));
     case TResultFieldKind::Number:
-        return JsonNumber(field.Number(line));
+        return JsonNumber(field.Number(line, candidate));
     case TResultFieldKind::Array:
         break;
     }
     std::vector<std::string> items;
-    for (const Real value : field.Array(line)) {
+    for (const Real value : field.Array(line, candidate)) {
         items.push_back(JsonNumber(value));
     }
     return JsonArray(items);
 }
 
 std::string JsonPart(const TResultLine& line) {
+    const TPartNoInfo candidate = CandidateInfo(line);
     std::string json = "{";
     for (const TResultField& field : ResultFields) {
         if (json.size() > 1) {
             json += ", ";
         }
-        json += JsonString(field.Name) + ": " + JsonValue(field, line);
+        json += JsonString(field.Name) + ": " + JsonValue(field, line, candidate);
     }
     return json + "}";
 }
@@ -81,7 +83,7 @@ void WriteSearchJson(std::ostream& out, const SearchOutcome& o) {
 // One row of the text table: the values an engineer reads first.
 struct TextColumn {
     std::string_view Heading;
-    std::string (*Cell)(const TResultLine&);
+    std::string (*Cell)(const TResultLine&, const TPartNoInfo&);
 };
 
 std::string Shown(Real value, NumberPattern pattern) {
@@ -90,17 +92,17 @@ std::string Shown(Real value, NumberPattern pattern) {
 
 // clang-format off
 const std::array<TextColumn, 11> kTextColumns = {{
-    {"Part number", [](const TResultLine& l) { return std::string(l.PartNumber()); }},
-    {"Case", [](const TResultLine& l) { return l.Info->CaseSize; }},
-    {"C uF", [](const TResultLine& l) { return FormatGeneral(l.Info->Capacitance); }},
-    {"Vr V", [](const TResultLine& l) { return FormatGeneral(l.Info->RatedVoltage); }},
-    {"ESR ohm", [](const TResultLine& l) { return Shown(l.Info->ESRmax / 1000, NumberPattern::ThreeDecimals); }},
-    {"Derating %", [](const TResultLine& l) { return Shown(l.Info->Pocitane.Derating, NumberPattern::OneDecimal); }},
-    {"Test surge A", [](const TResultLine& l) { return Shown(l.Info->Pocitane.TestSurge, NumberPattern::TwoDecimals); }},
-    {"App surge A", [](const TResultLine& l) { return Shown(l.Info->Pocitane.AppSurge, NumberPattern::TwoDecimals); }},
-    {"Irms 25C mA", [](const TResultLine& l) { return Shown(l.Info->Pocitane.Irms[kTemperature25], NumberPattern::Integer); }},
-    {"DCL 25C uA", [](const TResultLine& l) { return Shown(l.Info->Pocitane.DCL[kTemperature25], NumberPattern::TwoDecimals); }},
-    {"FIT 25C", [](const TResultLine& l) { return Shown(l.Info->Pocitane.FIT[kTemperature25], NumberPattern::Scientific); }},
+    {"Part number", [](const TResultLine& l, const TPartNoInfo&) { return std::string(l.PartNumber()); }},
+    {"Case", [](const TResultLine&, const TPartNoInfo& c) { return c.CaseSize; }},
+    {"C uF", [](const TResultLine&, const TPartNoInfo& c) { return FormatGeneral(c.Capacitance); }},
+    {"Vr V", [](const TResultLine&, const TPartNoInfo& c) { return FormatGeneral(c.RatedVoltage); }},
+    {"ESR ohm", [](const TResultLine&, const TPartNoInfo& c) { return Shown(c.ESRmax / 1000, NumberPattern::ThreeDecimals); }},
+    {"Derating %", [](const TResultLine&, const TPartNoInfo& c) { return Shown(c.Pocitane.Derating, NumberPattern::OneDecimal); }},
+    {"Test surge A", [](const TResultLine&, const TPartNoInfo& c) { return Shown(c.Pocitane.TestSurge, NumberPattern::TwoDecimals); }},
+    {"App surge A", [](const TResultLine&, const TPartNoInfo& c) { return Shown(c.Pocitane.AppSurge, NumberPattern::TwoDecimals); }},
+    {"Irms 25C mA", [](const TResultLine&, const TPartNoInfo& c) { return Shown(c.Pocitane.Irms[kTemperature25], NumberPattern::Integer); }},
+    {"DCL 25C uA", [](const TResultLine&, const TPartNoInfo& c) { return Shown(c.Pocitane.DCL[kTemperature25], NumberPattern::TwoDecimals); }},
+    {"FIT 25C", [](const TResultLine&, const TPartNoInfo& c) { return Shown(c.Pocitane.FIT[kTemperature25], NumberPattern::Scientific); }},
 }};
 // clang-format on
 
@@ -126,8 +128,9 @@ void WriteSearchText(std::ostream& out, const SearchOutcome& o) {
     }
     for (const TResultLine& line : o.Parts) {
         auto& row = rows.emplace_back();
+        const TPartNoInfo candidate = CandidateInfo(line);
         for (const TextColumn& column : kTextColumns) {
-            row.push_back(column.Cell(line));
+            row.push_back(column.Cell(line, candidate));
         }
     }
     std::vector<std::size_t> widths(kTextColumns.size(), 0);

@@ -19,9 +19,11 @@ enum class TResultFieldKind {
 struct TResultField {
     std::string_view Name;
     TResultFieldKind Kind;
-    std::string (*Text)(const TResultLine&);                // Kind Text
-    Real (*Number)(const TResultLine&);                     // Kind Number
-    const TTemperatureValues& (*Array)(const TResultLine&); // Kind Array
+    // Each reads a line and its candidate, CandidateInfo(line), which the
+    // caller computes once per line.
+    std::string (*Text)(const TResultLine&, const TPartNoInfo&);                // Kind Text
+    Real (*Number)(const TResultLine&, const TPartNoInfo&);                     // Kind Number
+    const TTemperatureValues& (*Array)(const TResultLine&, const TPartNoInfo&); // Kind Array
 };
 
 inline constexpr std::size_t kResultFieldCount = 19;

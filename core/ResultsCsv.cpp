@@ -56,13 +56,15 @@ std::string ResultsCsvHeader() {
 }
 
 std::string ResultsCsvRow(const TResultLine& line) {
+    const TPartNoInfo candidate = CandidateInfo(line);
     return Row(
-        [&line](const TResultField& field) {
-            return field.Kind == TResultFieldKind::Text ? CsvField(field.Text(line))
-                                                        : FormatGeneral(field.Number(line));
+        [&](const TResultField& field) {
+            return field.Kind == TResultFieldKind::Text
+                       ? CsvField(field.Text(line, candidate))
+                       : FormatGeneral(field.Number(line, candidate));
         },
-        [&line](const TResultField& field, std::size_t t) {
-            return FormatGeneral(field.Array(line)[t]);
+        [&](const TResultField& field, std::size_t t) {
+            return FormatGeneral(field.Array(line, candidate)[t]);
         });
 }
 

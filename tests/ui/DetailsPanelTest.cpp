@@ -222,7 +222,7 @@ TEST_F(WorkedExamples, TheFifthButtonFollowsTheSeriesOfTheShownPart) {
         ASSERT_TRUE(line);
         EXPECT_EQ(Text("labelIrmsData"),
                   QString::fromStdString(
-                      FormatPattern((*Form->ResultList)[*line].Info->Pocitane.Irms[kTemperatureTop],
+                      FormatPattern(CandidateInfo((*Form->ResultList)[*line]).Pocitane.Irms[kTemperatureTop],
                                     NumberPattern::Integer)));
     }
 }
