@@ -7,7 +7,8 @@ namespace dorvanta {
 
 namespace {
 
-TResultField Text(std::string_view name, std::string (*get)(const TResultLine&, const TPartNoInfo&)) {
+TResultField Text(std::string_view name,
+                  std::string (*get)(const TResultLine&, const TPartNoInfo&)) {
     return {name, TResultFieldKind::Text, get, nullptr, nullptr};
 }
 
@@ -15,7 +16,8 @@ TResultField Number(std::string_view name, Real (*get)(const TResultLine&, const
     return {name, TResultFieldKind::Number, nullptr, get, nullptr};
 }
 
-TResultField Array(std::string_view name, const TTemperatureValues& (*get)(const TResultLine&, const TPartNoInfo&)) {
+TResultField Array(std::string_view name,
+                   const TTemperatureValues& (*get)(const TResultLine&, const TPartNoInfo&)) {
     return {name, TResultFieldKind::Array, nullptr, nullptr, get};
 }
 
