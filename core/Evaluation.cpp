@@ -350,18 +350,40 @@ bool TPartEvaluation::Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& 
     return EvaluateScalars(entry, data, candidate_, base_, series_);
 }
 
-void TPartEvaluation::Complete(TPartNoInfo& candidate) const {
-    const Real esr = candidate_.ESRmax;
-    candidate.CaseSize = candidate_.CaseSize;
-    candidate.Capacitance = candidate_.Capacitance;
-    candidate.RatedVoltage = candidate_.RatedVoltage;
-    candidate.DCLmax = candidate_.DCLmax;
-    candidate.DF = candidate_.DF;
-    candidate.ESRmax = esr;
-    candidate.Pocitane.Derating = candidate_.Pocitane.Derating;
-    candidate.Pocitane.TestSurge = candidate_.Pocitane.TestSurge;
-    candidate.Pocitane.AppSurge = candidate_.Pocitane.AppSurge;
-    FillArrays(Rules(series_), base_, esr, candidate.Pocitane);
+TCompactCandidate TPartEvaluation::Compact(const TPartNoRecord& entry) const noexcept {
+    const TPocitaneInfo& p = candidate_.Pocitane;
+    TCompactCandidate c;
+    c.CaseSize = entry.CaseSize;
+    c.Series = series_;
+    c.Capacitance = entry.Capacitance;
+    c.RatedVoltage = entry.RatedVoltage;
+    c.DCLmax = entry.DCLmax;
+    c.DF = Rules(series_).keepsDF ? entry.DF : Extended{};
+    c.ESRmax = entry.ESRmax;
+    c.Derating = Extended::from(p.Derating);
+    c.TestSurge = Extended::from(p.TestSurge);
+    c.AppSurge = Extended::from(p.AppSurge);
+    c.Ripple = Extended::from(base_.Ripple);
+    c.FailureRate = Extended::from(base_.FailureRate);
+    c.Leakage = Extended::from(base_.Leakage);
+    return c;
+}
+
+TPartNoInfo ExpandCandidate(const TCompactCandidate& c) {
+    TPartNoInfo candidate;
+    AppendWindows1252AsUtf8(candidate.CaseSize, c.CaseSize.view());
+    candidate.Capacitance = c.Capacitance.value();
+    candidate.RatedVoltage = c.RatedVoltage.value();
+    candidate.DCLmax = c.DCLmax.value();
+    candidate.DF = c.DF.value();
+    candidate.ESRmax = c.ESRmax.value();
+    TPocitaneInfo& p = candidate.Pocitane;
+    p.Derating = c.Derating.value();
+    p.TestSurge = c.TestSurge.value();
+    p.AppSurge = c.AppSurge.value();
+    const TEvaluationBase base{c.Ripple.value(), c.FailureRate.value(), c.Leakage.value()};
+    FillArrays(Rules(c.Series), base, candidate.ESRmax, p);
+    return candidate;
 }
 
 bool EvaluatePart(const TPartNoRecord& entry, TPartNoInfo& candidate, const TVstupniUdaje& data) {

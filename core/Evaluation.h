@@ -46,10 +46,35 @@ struct TEvaluationBase {
     Real Leakage = 0;     // DCL[25], µA
 };
 
+// What a search keeps of an entry it accepts: the catalogue values as the
+// file holds them and the computed values from which every field of the
+// candidate follows, 114 bytes. Self-contained: it outlives the catalogue.
+struct TCompactCandidate {
+    ShortString<kCaseSizeCapacity> CaseSize; // Windows-1252
+    TTypVyrobku Series = tvAll;
+    Extended Capacitance;
+    Extended RatedVoltage;
+    Extended DCLmax;
+    Extended DF; // 0 for a series that carries none
+    Extended ESRmax;
+    Extended Derating;
+    Extended TestSurge;
+    Extended AppSurge;
+    Extended Ripple;      // TEvaluationBase::Ripple
+    Extended FailureRate; // TEvaluationBase::FailureRate
+    Extended Leakage;     // TEvaluationBase::Leakage
+
+    [[nodiscard]] Real Voltage() const noexcept { return RatedVoltage.value(); }
+};
+
+// The whole candidate of a compact record, temperature arrays included: bit
+// for bit what EvaluatePart gives for the same entry and application.
+[[nodiscard]] TPartNoInfo ExpandCandidate(const TCompactCandidate& compact);
+
 // EvaluatePart in two steps, for the search: Evaluate decides success or
 // failure and computes the catalogue values and the derating and surge values
-// that the acceptance rules read; Complete then writes the whole candidate,
-// temperature arrays included, for an entry that the search keeps.
+// that the acceptance rules read; Compact then gives the record that the
+// search keeps for an accepted entry.
 class TPartEvaluation {
 public:
     [[nodiscard]] bool Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& data);
@@ -57,8 +82,8 @@ public:
     // After a successful Evaluate: every field but the temperature arrays.
     [[nodiscard]] const TPartNoInfo& Partial() const noexcept { return candidate_; }
 
-    // After a successful Evaluate: the whole candidate, as EvaluatePart gives it.
-    void Complete(TPartNoInfo& candidate) const;
+    // After a successful Evaluate of `entry`: its compact record.
+    [[nodiscard]] TCompactCandidate Compact(const TPartNoRecord& entry) const noexcept;
 
 private:
     TTypVyrobku series_ = tvAll;

@@ -74,6 +74,14 @@ Real DecodeExtended(const std::uint8_t* bytes) noexcept {
 }
 
 void EncodeExtended(Real value, std::uint8_t* bytes) noexcept {
+    if constexpr (kNativeExtended) {
+        // A finite value's first ten bytes are its encoding; the search
+        // encodes several values of every part it keeps.
+        if (std::isfinite(value)) {
+            std::memcpy(bytes, &value, kExtendedSize);
+            return;
+        }
+    }
     unsigned signExponent = std::signbit(value) ? 0x8000U : 0U;
     std::uint64_t significand = 0;
     const Real magnitude = std::fabs(value);

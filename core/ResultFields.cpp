@@ -31,7 +31,7 @@ TResultRow::TResultRow(const TResultLine& line)
 
 // clang-format off
 const std::array<TResultField, kResultFieldCount> ResultFields = {
-    Text("line", [](const TResultRow& r) { return r.Line.Text; }),
+    Text("line", [](const TResultRow& r) { return std::string(r.Line.Text); }),
     Text("part_number", [](const TResultRow& r) { return std::string(r.Line.PartNumber()); }),
     Text("series", [](const TResultRow& r) { return std::string(SeriesValueName(r.Series)); }),
     Text(FieldDisplay(TField::CaseSize).Name, [](const TResultRow& r) { return r.Part.CaseSize; }),

@@ -1,7 +1,8 @@
 // The ordered list of recommended parts: one line per accepted catalogue
-// entry, each owning its evaluated candidate.
+// entry, each holding the compact record of its candidate.
 #pragma once
 
+#include "Evaluation.h"
 #include "PartNoInfo.h"
 
 #include <cstddef>
@@ -15,13 +16,20 @@ namespace dorvanta {
 
 // The line text is the part number, one blank and the rated voltage in the
 // general number format ("KELD106*035#0300 35"). Part numbers hold no blank,
-// so the text before the first blank is the part number.
+// so the text before the first blank is the part number. A line is a small
+// value: its text lives in its list's text store and its candidate is a
+// compact record whose temperature arrays are computed when read.
 struct TResultLine {
-    std::string Text;
-    std::unique_ptr<TPartNoInfo> Info; // never null in a list
+    std::string_view Text;
+    // A candidate given whole to TResultList::Add, owned by the list; null
+    // for the lines of a search, whose candidate is Compact.
+    const TPartNoInfo* Given = nullptr;
+    TCompactCandidate Compact;
 
     [[nodiscard]] std::string_view PartNumber() const noexcept;
-    [[nodiscard]] Real RatedVoltage() const noexcept { return Info->RatedVoltage; }
+    [[nodiscard]] Real RatedVoltage() const noexcept {
+        return Given != nullptr ? Given->RatedVoltage : Compact.Voltage();
+    }
 };
 
 // The candidate of a line: its catalogue values and every value computed for
@@ -36,13 +44,19 @@ struct TResultLine {
 // the voltage's text.
 [[nodiscard]] std::string ResultLineText(std::string_view partNumber, std::string_view voltage);
 
-// Lines keep the order in which they were added until Sort.
+// Lines keep the order in which they were added until Sort. Moving a list
+// keeps its lines' texts where they are.
 class TResultList {
 public:
     using const_iterator = std::vector<TResultLine>::const_iterator;
 
-    void Add(std::string text, std::unique_ptr<TPartNoInfo> info);
-    void Clear() noexcept { lines_.clear(); }
+    // A line of a search: the Windows-1252 part number of the entry, the
+    // text of its rated voltage and its candidate's compact record.
+    void Add(std::string_view partNumber, std::string_view voltage,
+             const TCompactCandidate& candidate);
+    // A line whose candidate is given whole.
+    void Add(std::string_view text, std::unique_ptr<TPartNoInfo> info);
+    void Clear() noexcept;
     void Reserve(std::size_t count) { lines_.reserve(count); }
 
     [[nodiscard]] std::size_t size() const noexcept { return lines_.size(); }
@@ -58,7 +72,15 @@ public:
     void Sort();
 
 private:
+    // Room for `size` characters of text that stays where it is.
+    [[nodiscard]] char* TextRoom(std::size_t size);
+    [[nodiscard]] std::string_view StoreText(std::string_view text);
+
     std::vector<TResultLine> lines_;
+    std::vector<std::unique_ptr<char[]>> textBlocks_;
+    std::size_t textFree_ = 0; // characters left in the last block
+    std::vector<std::unique_ptr<TPartNoInfo>> given_;
+    std::string scratch_; // the UTF-8 part number of the line being added
 };
 
 // Negative when line i comes before line j: ascending rated voltage, then the

@@ -4,7 +4,6 @@
 #include "NumberText.h"
 #include "Series.h"
 
-#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -142,9 +141,11 @@ void FindParts(std::span<const TPartNoRecord> catalogue, const TVstupniUdaje& da
                TResultList& list, TRejectReasons& reasons, bool closestMatch) {
     const std::optional<PartNumberFilter> filter = FilterOf(data);
     VoltageTexts voltageTexts(data.DecimalSeparator);
-    // Every entry is evaluated far enough for the acceptance rules; only an
-    // accepted entry gets a candidate of its own, completed in place, so a
-    // rejected one leaves nothing behind.
+    // Every entry is evaluated far enough for the acceptance rules; an
+    // accepted one leaves its compact record, from which its temperature
+    // arrays follow when they are read. The room for every entry is
+    // reserved, but only the pages of kept lines are ever touched.
+    list.Reserve(list.size() + catalogue.size());
     TPartEvaluation evaluation;
     for (const TPartNoRecord& entry : catalogue) {
         if (!evaluation.Evaluate(entry, data)) {
@@ -156,10 +157,7 @@ void FindParts(std::span<const TPartNoRecord> catalogue, const TVstupniUdaje& da
                     closestMatch)) {
             continue;
         }
-        std::string text = ResultLineText(partNumber, voltageTexts.Of(partial.RatedVoltage));
-        auto candidate = std::make_unique<TPartNoInfo>();
-        evaluation.Complete(*candidate);
-        list.Add(std::move(text), std::move(candidate));
+        list.Add(partNumber, voltageTexts.Of(partial.RatedVoltage), evaluation.Compact(entry));
     }
 }
 

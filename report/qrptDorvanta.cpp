@@ -109,7 +109,7 @@ TquickreportDorvanta::TquickreportDorvanta(const TResultList& list, std::string 
       separator_(std::move(decimalSeparator)) {
     PartList.reserve(list.size());
     for (const TResultLine& line : list) {
-        PartList.push_back({line.Text, line.Info.get()});
+        PartList.push_back({std::string(line.Text), &line});
     }
 }
 
@@ -164,7 +164,7 @@ QString TquickreportDorvanta::qrsysdataCisloStrankyPrint(const QString& value) c
 }
 
 void TquickreportDorvanta::FillPartBlock(const TReportLine& line) {
-    const TPartNoInfo& part = *line.Info;
+    const TPartNoInfo part = CandidateInfo(*line.Line);
     const TPocitaneInfo& values = part.Pocitane;
     const std::string_view partNumber = LinePartNumber(line.Text);
     const TTypVyrobku series = SeriesOf(partNumber);

@@ -26,11 +26,11 @@ class QPagedPaintDevice;
 
 namespace dorvanta {
 
-// A line of the report's copy of the result list. The candidate is not the
+// A line of the report's copy of the result list. The line is not the
 // report's: it stays with the result list, which outlives the report.
 struct TReportLine {
     std::string Text;
-    const TPartNoInfo* Info = nullptr;
+    const TResultLine* Line = nullptr;
 };
 
 // One row of a part block: a caption and its value on each half. Row 1 has

@@ -222,7 +222,7 @@ void TResultsPage::treeviewSeznamTypuChange(const QModelIndex& node) {
         return;
     }
     const TTypVyrobku series = SeriesOf(line->PartNumber());
-    panelDetails->ShowPartValues(*line->Info, series);
+    panelDetails->ShowPartValues(CandidateInfo(*line), series);
     const QString top = TopTemperatureText(series);
     radiobutton125stupnu->setText(top);
     if (radiobutton125stupnu->isChecked()) {
@@ -259,7 +259,7 @@ void TResultsPage::ShowTemperatureValues(const TResultLine* line) {
     if (line == nullptr) {
         return;
     }
-    const TPocitaneInfo& values = line->Info->Pocitane;
+    const TPocitaneInfo values = CandidateInfo(*line).Pocitane;
     if (!HasTemperatureValues(SeriesOf(line->PartNumber()), TemperatureIndex, values.Derating)) {
         labelPoznamkaDerating->show();
         return;

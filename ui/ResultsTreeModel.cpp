@@ -19,7 +19,7 @@ void TResultsTreeModel::Build(const TResultList& list) {
     Groups.clear();
     Real voltage = -1;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const Real v = list[i].Info->RatedVoltage;
+        const Real v = list[i].RatedVoltage();
         if (Groups.empty() || v != voltage) {
             voltage = v;
             Groups.push_back({FormatNumber(v) + QStringLiteral(" V"), VoltageImageIndex(v), i, 0});

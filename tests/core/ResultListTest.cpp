@@ -33,7 +33,7 @@ TEST(TResultList, SortsByVoltageThenByCharacterCode) {
     list.Sort();
     std::vector<std::string> texts;
     for (const auto& line : list) {
-        texts.push_back(line.Text);
+        texts.emplace_back(line.Text);
     }
     EXPECT_EQ(texts, (std::vector<std::string>{"KRBA106*004# 4", "KRB9106*006# 6.3",
                                                "KRBA106*006# 6.3", "KRBA106*006#0300 6.3",

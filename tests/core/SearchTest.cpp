@@ -3,6 +3,7 @@
 #include "Catalogue.h"
 #include "CatalogueFixture.h"
 #include "Evaluation.h"
+#include "Text1252.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +27,8 @@ SearchResult Search(const std::vector<TPartNoRecord>& catalogue, const TVstupniU
     SearchResult result;
     FindParts(catalogue, data, list, result.reasons, closestMatch);
     for (const TResultLine& line : list) {
-        EXPECT_NE(line.Info, nullptr);
-        result.lines.push_back(line.Text);
+        EXPECT_EQ(line.Given, nullptr); // a search keeps compact records
+        result.lines.emplace_back(line.Text);
     }
     return result;
 }
@@ -122,7 +123,7 @@ TEST(FindParts, KelWorkedExampleIsAcceptedWithItsLine) {
         ASSERT_EQ(list.size(), 1U) << caseSize;
         EXPECT_EQ(list[0].Text, "KELD106*035#0300 35");
         EXPECT_EQ(list[0].PartNumber(), "KELD106*035#0300");
-        EXPECT_EQ(list[0].Info->Pocitane.AppSurge, 10);
+        EXPECT_EQ(CandidateInfo(list[0]).Pocitane.AppSurge, 10);
         EXPECT_TRUE(reasons.Empty());
     }
 }
@@ -265,10 +266,10 @@ TEST(FindParts, KeepsCatalogueOrderAndTwinEntriesWithTheirOwnCandidates) {
     EXPECT_EQ(list[0].Text, "WIRB226M010# 10");
     EXPECT_EQ(list[1].Text, "KRBB106*016# 16");
     EXPECT_EQ(list[2].Text, "WIRB226M010# 10");
-    EXPECT_NE(list[0].Info.get(), list[2].Info.get());
-    EXPECT_EQ(list[0].Info->ESRmax, 700);
-    EXPECT_EQ(list[2].Info->ESRmax, 1800);
-    EXPECT_NE(list[0].Info->Pocitane.Irms[1], list[2].Info->Pocitane.Irms[1]);
+    EXPECT_NE(CandidateInfo(list[0]), CandidateInfo(list[2]));
+    EXPECT_EQ(CandidateInfo(list[0]).ESRmax, 700);
+    EXPECT_EQ(CandidateInfo(list[2]).ESRmax, 1800);
+    EXPECT_NE(CandidateInfo(list[0]).Pocitane.Irms[1], CandidateInfo(list[2]).Pocitane.Irms[1]);
 }
 
 TEST(FindParts, AppendsToTheListAndTheReasonsItIsGiven) {
@@ -293,7 +294,7 @@ TEST(FindParts, EveryCandidateMatchesAFreshEvaluationOfItsEntry) {
     for (std::size_t i = 0; i < list.size(); ++i) {
         TPartNoInfo fresh;
         ASSERT_TRUE(EvaluatePart(catalogue[i], fresh, data));
-        EXPECT_EQ(*list[i].Info, fresh) << list[i].Text;
+        EXPECT_EQ(CandidateInfo(list[i]), fresh) << list[i].Text;
     }
 }
 
@@ -309,14 +310,49 @@ TEST(FindParts, BuiltInTwinEntriesGiveTwoLinesWithTheirOwnValues) {
     ASSERT_EQ(list.size(), 2U);
     EXPECT_EQ(list[0].Text, "WIRB226M010# 10");
     EXPECT_EQ(list[1].Text, "WIRB226M010# 10");
-    EXPECT_EQ(list[0].Info->ESRmax, 700);
-    EXPECT_EQ(list[1].Info->ESRmax, 1800);
+    EXPECT_EQ(CandidateInfo(list[0]).ESRmax, 700);
+    EXPECT_EQ(CandidateInfo(list[1]).ESRmax, 1800);
     EXPECT_EQ(list.IndexOf("wirb226m010# 10"), 0U);
 }
 
 TEST(RejectReasonName, IsTheValueName) {
     EXPECT_EQ(RejectReasonName(rrVoltage), "rrVoltage");
     EXPECT_EQ(RejectReasonName(rrSurge), "rrSurge");
+}
+
+// The compact records of a whole search of the built-in catalogue give, when
+// read, every value of a fresh evaluation, for applications that reach the
+// family extremes (low and high Va, no series resistance, a small Imax).
+TEST(FindParts, EveryBuiltInCandidateReadsAsAFreshEvaluation) {
+    struct Case {
+        Real resistance;
+        Real imax;
+        Real va;
+    };
+    const std::vector<Case> cases = {
+        {0.11L, 10, 5}, {0, 0.5L, 1}, {3, 2, 12.5L}, {0.01L, 100, 30}, {1e-3L, 1e-3L, 0.1L}};
+    const auto catalogue = BuiltInCatalogue();
+    for (const Case& c : cases) {
+        const TVstupniUdaje data = Application(c.resistance, c.imax, c.va);
+        TResultList list;
+        TRejectReasons reasons;
+        FindParts(catalogue, data, list, reasons, true);
+        EXPECT_FALSE(list.empty()) << c.va;
+        std::size_t line = 0; // the lines follow the catalogue order
+        for (const TPartNoRecord& entry : catalogue) {
+            TPartNoInfo fresh;
+            const std::string_view partNumber = entry.PartNumber.view();
+            if (!EvaluatePart(entry, fresh, data) ||
+                !AcceptPart(partNumber, fresh, data, reasons, true)) {
+                continue;
+            }
+            ASSERT_LT(line, list.size());
+            EXPECT_EQ(list[line].PartNumber(), Windows1252ToUtf8(partNumber));
+            ASSERT_EQ(CandidateInfo(list[line]), fresh) << list[line].Text << " at Va " << c.va;
+            ++line;
+        }
+        EXPECT_EQ(line, list.size());
+    }
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST(ReportTest, ThePartListIsACopyOfTheLinesSharingTheirCandidates) {
     ASSERT_EQ(report.PartList.size(), 3U);
     for (std::size_t i = 0; i < list.size(); ++i) {
         EXPECT_EQ(report.PartList[i].Text, list[i].Text);
-        EXPECT_EQ(report.PartList[i].Info, list[i].Info.get());
+        EXPECT_EQ(report.PartList[i].Line, &list[i]);
     }
     EXPECT_EQ(report.PartIndex, 0U);
 }
@@ -286,7 +286,7 @@ TEST(ReportTest, PrintingTwiceGivesTheSameReportAndLeavesTheListAlone) {
     const TResultList list = KelParts(3);
     std::vector<TPartNoInfo> before;
     for (const TResultLine& line : list) {
-        before.push_back(*line.Info);
+        before.push_back(CandidateInfo(line));
     }
     TquickreportDorvanta report(list, ".");
     EXPECT_EQ(report.CountPages(), 2);
@@ -298,8 +298,8 @@ TEST(ReportTest, PrintingTwiceGivesTheSameReportAndLeavesTheListAlone) {
     EXPECT_EQ(first.size(), 2);
     ASSERT_EQ(list.size(), 3U);
     for (std::size_t i = 0; i < list.size(); ++i) {
-        EXPECT_EQ(*list[i].Info, before[i]);
-        EXPECT_EQ(report.PartList[i].Info, list[i].Info.get());
+        EXPECT_EQ(CandidateInfo(list[i]), before[i]);
+        EXPECT_EQ(report.PartList[i].Line, &list[i]);
     }
 }
 

@@ -221,9 +221,9 @@ TEST_F(WorkedExamples, TheFifthButtonFollowsTheSeriesOfTheShownPart) {
         const auto line = Form->ResultList->IndexOf(std::string(step.partNumber) + " 35");
         ASSERT_TRUE(line);
         EXPECT_EQ(Text("labelIrmsData"),
-                  QString::fromStdString(
-                      FormatPattern((*Form->ResultList)[*line].Info->Pocitane.Irms[kTemperatureTop],
-                                    NumberPattern::Integer)));
+                  QString::fromStdString(FormatPattern(
+                      CandidateInfo((*Form->ResultList)[*line]).Pocitane.Irms[kTemperatureTop],
+                      NumberPattern::Integer)));
     }
 }
 

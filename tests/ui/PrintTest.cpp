@@ -81,9 +81,9 @@ protected:
 
 TEST_F(PrintFromTheWindow, TheDialogOffersOneCopyOfEveryPageAndCancelChangesNothing) {
     ShowResults(3);
-    std::vector<const TPartNoInfo*> before;
+    std::vector<TPartNoInfo> before;
     for (const TResultLine& line : *Form->ResultList) {
-        before.push_back(line.Info.get());
+        before.push_back(CandidateInfo(line));
     }
     DialogSettings seen;
     const auto answer = AnswerPrintDialog(seen, false);
@@ -99,7 +99,7 @@ TEST_F(PrintFromTheWindow, TheDialogOffersOneCopyOfEveryPageAndCancelChangesNoth
 
     ASSERT_EQ(Form->ResultList->size(), 3U);
     for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ((*Form->ResultList)[i].Info.get(), before[i]);
+        EXPECT_EQ(CandidateInfo((*Form->ResultList)[i]), before[i]);
     }
     EXPECT_EQ(Find<QStackedWidget>("notebookDorvanta")->currentIndex(), 1);
 }
