@@ -101,17 +101,15 @@ struct ReplacementKey {
     Real Imax;
     Real Va;
     Real Capacitance;
-    std::string CaseSize;
     friend bool operator<(const ReplacementKey& a, const ReplacementKey& b) {
-        return std::tie(a.Resistance, a.Imax, a.Va, a.Capacitance, a.CaseSize) <
-               std::tie(b.Resistance, b.Imax, b.Va, b.Capacitance, b.CaseSize);
+        return std::tie(a.Resistance, a.Imax, a.Va, a.Capacitance) <
+               std::tie(b.Resistance, b.Imax, b.Va, b.Capacitance);
     }
 };
 
-// The recommended parts of the same capacitance for one circuit, in the
-// order replacements are offered: the same case first, then by lowest rated
-// voltage, then by lowest ESR. Lists are kept per key, since a list often
-// holds the same part on many lines.
+// The recommended parts of one capacitance for one circuit, by lowest rated
+// voltage, then lowest ESR. Lists are kept per key, since a parts list often
+// holds the same part, or the same circuit and capacitance, on many lines.
 class ReplacementFinder {
 public:
     ReplacementFinder(std::span<const TPartNoRecord> catalogue, int temperatureIndex)
@@ -146,9 +144,8 @@ private:
             Describe(part, temperatureIndex_);
             parts.push_back(std::move(part));
         }
-        const auto rank = [&key](const TCheckedPart& p) {
-            return std::make_tuple(p.Info->CaseSize != key.CaseSize, p.Info->RatedVoltage,
-                                   p.Info->ESRmax);
+        const auto rank = [](const TCheckedPart& p) {
+            return std::make_tuple(p.Info->RatedVoltage, p.Info->ESRmax);
         };
         std::stable_sort(
             parts.begin(), parts.end(),
@@ -167,16 +164,22 @@ bool IsMatched(const TCheckedLine& line, std::string_view partNumber) {
     });
 }
 
+// Up to kMaxReplacements candidates that the line does not already name:
+// those of the entry's case first, then those of any other case.
 void AddReplacements(TCheckedLine& line, const TPartNoRecord& entry, const TVstupniUdaje& data,
                      ReplacementFinder& finder) {
-    const ReplacementKey key{data.Resistance, data.Imax, data.Va, entry.Capacitance.value(),
-                             Windows1252ToUtf8(entry.CaseSize.view())};
-    for (const TCheckedPart& candidate : finder.Candidates(key)) {
-        if (line.Replacements.size() == kMaxReplacements) {
-            break;
-        }
-        if (!IsMatched(line, candidate.PartNumber)) {
-            line.Replacements.push_back(candidate);
+    const std::vector<TCheckedPart>& candidates =
+        finder.Candidates({data.Resistance, data.Imax, data.Va, entry.Capacitance.value()});
+    const std::string caseSize = Windows1252ToUtf8(entry.CaseSize.view());
+    for (const bool sameCase : {true, false}) {
+        for (const TCheckedPart& candidate : candidates) {
+            if (line.Replacements.size() == kMaxReplacements) {
+                return;
+            }
+            if ((candidate.Info->CaseSize == caseSize) == sameCase &&
+                !IsMatched(line, candidate.PartNumber)) {
+                line.Replacements.push_back(candidate);
+            }
         }
     }
 }
