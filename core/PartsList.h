@@ -36,7 +36,7 @@ struct TPartsListColumns {
                                                 std::string_view assignment);
 
 // The circuit values a line gives for itself; empty where the line leaves the
-// default.
+// default. Va and Imax are above 0, Rs and Rl at least 0.
 struct TLineApplication {
     std::optional<Real> Rs;   // ohm
     std::optional<Real> Rl;   // ohm
@@ -58,8 +58,9 @@ struct TPartsList {
     std::vector<TPartsListLine> Lines;
 };
 
-// Reads a whole list. Fails, with a message naming the line where there is
-// one, when no header row with a part-number column is found or when the
+// Reads a whole list. A record is one line of the file: a quoted field that
+// runs on to the next line makes the line bad (an unbalanced quote). Fails, with a message naming
+// the line where there is one, when no header row with a part-number column is found or when the
 // list holds no data rows. A row that cannot be read (an unbalanced quote, a
 // circuit value that is not a number) becomes a line with its Error set; the
 // other rows are read on.

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <numeric>
 #include <tuple>
 #include <utility>
 
@@ -87,7 +88,9 @@ TCheckedPart CheckEntry(const TPartNoRecord& entry, const TVstupniUdaje& data,
     part.PartNumber = Windows1252ToUtf8(number);
     part.Series = SeriesOf(number);
     TPartNoInfo info;
-    if (EvaluatePart(entry, info, data)) {
+    // As in every search run, a circuit without a positive Imax and Va is not
+    // evaluated.
+    if (data.Imax > 0 && data.Va > 0 && EvaluatePart(entry, info, data)) {
         part.Verdict = Judge(number, info, data);
         part.Info = std::move(info);
     }
@@ -144,13 +147,25 @@ private:
             Describe(part, temperatureIndex_);
             parts.push_back(std::move(part));
         }
-        const auto rank = [](const TCheckedPart& p) {
-            return std::make_tuple(p.Info->RatedVoltage, p.Info->ESRmax);
+        return ByVoltageThenEsr(std::move(parts));
+    }
+
+    // The search orders by rated voltage; the ESR decides among equal
+    // voltages. Sorted through indices, so that no part is moved twice.
+    static std::vector<TCheckedPart> ByVoltageThenEsr(std::vector<TCheckedPart> parts) {
+        std::vector<std::size_t> order(parts.size());
+        std::iota(order.begin(), order.end(), std::size_t{0});
+        const auto rank = [&parts](std::size_t i) {
+            return std::make_pair(parts[i].Info->RatedVoltage, parts[i].Info->ESRmax);
         };
-        std::stable_sort(
-            parts.begin(), parts.end(),
-            [&rank](const TCheckedPart& a, const TCheckedPart& b) { return rank(a) < rank(b); });
-        return parts;
+        std::stable_sort(order.begin(), order.end(),
+                         [&rank](std::size_t a, std::size_t b) { return rank(a) < rank(b); });
+        std::vector<TCheckedPart> sorted;
+        sorted.reserve(parts.size());
+        for (const std::size_t i : order) {
+            sorted.push_back(std::move(parts[i]));
+        }
+        return sorted;
     }
 
     std::span<const TPartNoRecord> catalogue_;

@@ -142,6 +142,21 @@ TEST(PartsListCheck, ClosestMatchFlagDecidesPassing) {
     }
 }
 
+// Without a positive Imax and Va, as in every search run, nothing is
+// evaluated and no replacements are searched.
+TEST(PartsListCheck, CircuitWithoutSurgeOrVoltageCannotBeEvaluated) {
+    const std::vector<TPartNoRecord> catalogue = VerdictCatalogue();
+    for (const TCircuit& circuit : {TCircuit{0.1L, 0.01L, 0, 5}, TCircuit{0.1L, 0.01L, 10, 0}}) {
+        TCheckOptions options = Options();
+        options.Defaults = circuit;
+        const TPartsListReview review =
+            CheckPartsList(List({Line(2, "KELD106K035R0300")}), catalogue, options);
+        EXPECT_EQ(review.Lines.at(0).Verdict, TVerdict::CannotEvaluate);
+        EXPECT_TRUE(review.Lines.at(0).Replacements.empty());
+        EXPECT_EQ(ReviewExitStatus(review), 3);
+    }
+}
+
 TEST(PartsListCheck, ExitStatus) {
     const std::vector<TPartNoRecord> catalogue = VerdictCatalogue();
     struct Case {

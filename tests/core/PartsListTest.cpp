@@ -185,6 +185,36 @@ TEST(PartsListReading, WholeFileFailuresNameWhatWasFound) {
     EXPECT_FALSE(ReadPartsList("\xEF\xBB\xBF"));
 }
 
+// Malformed bytes never stop the reading: each input either fails as a whole
+// or gives lines, bad ones marked.
+TEST(PartsListReading, MalformedBytes) {
+    using namespace std::string_literals;
+    const std::vector<std::string> inputs = {
+        "Ref,MPN\n\"\n",
+        "Ref,MPN\nC1,\"\"\"\n",
+        "Ref,MPN\r\r\nC1,A\r",
+        "Ref,MPN\nC1\0,A\0B\n"s,
+        "Ref,MPN\n\xFF\xFE,\xC3\n",
+        "\"Ref\"x,\"MPN\"y\nC1,A\n",
+        "Ref;MPN,Value\nC1;A,B\n",
+        std::string(100000, '"'),
+        std::string(100000, ','),
+        "Ref,MPN\n" + std::string(100000, 'C') + ",A\n",
+    };
+    for (const std::string& input : inputs) {
+        SCOPED_TRACE(input.substr(0, 40));
+        const auto list = ReadPartsList(input);
+        if (list) {
+            EXPECT_FALSE(list->Lines.empty());
+        } else {
+            EXPECT_FALSE(list.error().empty());
+        }
+    }
+    const auto open = ReadPartsList("Ref,MPN\n\"\n");
+    ASSERT_TRUE(open);
+    EXPECT_EQ(open->Lines.at(0).Error, "unbalanced quote");
+}
+
 TEST(PartsListReading, Files) {
     const TemporaryDirectory directory;
     const auto file = directory.path() / "bom.csv";
