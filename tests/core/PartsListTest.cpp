@@ -227,6 +227,8 @@ TEST(PartsListReading, Files) {
     ASSERT_FALSE(missing);
     EXPECT_NE(missing.error().find("none.csv"), std::string::npos) << missing.error();
 
+    EXPECT_FALSE(ReadPartsListFile(directory.path())); // a directory is no list
+
     const auto big = directory.path() / "big.csv";
     std::string text = "Ref,MPN\nC1,KRBA106K006R\n";
     text.resize(kMaxPartsListBytes + 1, ' ');
