@@ -19,7 +19,7 @@ void TResultsTreeModel::Build(const TResultList& list) {
     Groups.clear();
     Real voltage = -1;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        const Real v = list[i].Info->RatedVoltage;
+        const Real v = list[i].RatedVoltage();
         if (Groups.empty() || v != voltage) {
             voltage = v;
             Groups.push_back({FormatNumber(v) + QStringLiteral(" V"), VoltageImageIndex(v), i, 0});
@@ -98,6 +98,9 @@ QVariant TResultsTreeModel::data(const QModelIndex& node, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return part ? ToQString((*Lines)[LineIndex(node)].PartNumber()) : group.Text;
+    case Qt::ToolTipRole:
+        // The whole part number, even where the column is too narrow for it.
+        return part ? ToQString((*Lines)[LineIndex(node)].PartNumber()) : QVariant();
     case Qt::DecorationRole:
         return Images.Icon(image, selectedImage);
     case ImageIndexRole:
