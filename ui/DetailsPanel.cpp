@@ -208,8 +208,8 @@ void TDetailsPanel::FitValue(int row) {
 }
 
 void TDetailsPanel::ClearPartValues() {
-    for (QLabel* value : Values) {
-        value->clear();
+    for (int row = 0; row < kRowCount; ++row) {
+        SetValue(row, QString());
     }
 }
 
