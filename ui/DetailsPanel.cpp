@@ -110,6 +110,7 @@ TDetailsPanel::TDetailsPanel(QWidget* parent) : QFrame(parent) {
     Grid->setColumnStretch(0, 1);
     Grid->setColumnMinimumWidth(1, kValueWidth);
     Grid->setColumnMinimumWidth(2, kUnitWidth);
+    ValueFont = font();
     for (int row = 0; row < kRowCount; ++row) {
         CreateRow(row);
     }
@@ -132,7 +133,6 @@ void TDetailsPanel::CreateRow(int row) {
     Captions[i] =
         CreateLabel(this, Name("label_", definition.Stem, ""), Utf8(display.Caption), kNavy);
     Values[i] = CreateLabel(this, Name("label", definition.Stem, "Data"), QString(), kBlue);
-    Values[i]->setAccessibleName(SpokenCaption(Captions[i]->text()));
     Values[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Grid->setRowMinimumHeight(row, kRowHeight);
     if (row == 0) {
@@ -155,21 +155,62 @@ void TDetailsPanel::CreateRow(int row) {
         Units[i]->setFixedWidth(kUnitWidth);
         Grid->addWidget(Units[i], row, 2);
     }
+    UpdateSpokenRow(row);
 }
 
 void TDetailsPanel::SetValue(int row, const QString& text) {
     Values[static_cast<std::size_t>(row)]->setText(text);
+    FitValue(row);
+    UpdateSpokenRow(row);
 }
 
 void TDetailsPanel::SetCaption(int row, const QString& text) {
+    Captions[static_cast<std::size_t>(row)]->setText(text);
+    UpdateSpokenRow(row);
+}
+
+// The value is read with its caption and unit ("Capacitance @ 25°C, 120 Hz:
+// 100 µF"); an empty value leaves the caption alone.
+void TDetailsPanel::UpdateSpokenRow(int row) {
     const auto i = static_cast<std::size_t>(row);
-    Captions[i]->setText(text);
-    Values[i]->setAccessibleName(SpokenCaption(text));
+    QString spoken = SpokenCaption(Captions[i]->text());
+    const QString value = Values[i]->text();
+    if (!value.isEmpty()) {
+        if (spoken.endsWith(QLatin1Char(':'))) {
+            spoken.chop(1);
+        }
+        spoken += QStringLiteral(": ") + value;
+        if (Units[i] != nullptr) {
+            spoken += QLatin1Char(' ') + Units[i]->text();
+        }
+    }
+    Values[i]->setAccessibleName(spoken);
+}
+
+// A value wider than its column steps down in size, then closes up its
+// letters, until it fits; it never goes below the smallest face, and its
+// whole text is its tooltip whenever it is drawn smaller.
+void TDetailsPanel::FitValue(int row) {
+    QLabel* label = Values[static_cast<std::size_t>(row)];
+    const QString text = label->text();
+    const int room = label->contentsRect().width();
+    QFont face = ValueFont;
+    const auto fits = [&face, &text, room] {
+        return QFontMetrics(face).horizontalAdvance(text) <= room;
+    };
+    while (!fits() && face.pointSizeF() - 0.5 >= kSmallestPointSize) {
+        face.setPointSizeF(face.pointSizeF() - 0.5);
+    }
+    for (int spacing = 98; !fits() && spacing >= 80; spacing -= 2) {
+        face.setLetterSpacing(QFont::PercentageSpacing, spacing);
+    }
+    label->setFont(face);
+    label->setToolTip(face == ValueFont ? QString() : text);
 }
 
 void TDetailsPanel::ClearPartValues() {
-    for (QLabel* value : Values) {
-        value->clear();
+    for (int row = 0; row < kRowCount; ++row) {
+        SetValue(row, QString());
     }
 }
 
@@ -223,6 +264,8 @@ void TDetailsPanel::SetTemperatureCaptions(const QString& text, int temperatureI
 void TDetailsPanel::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
     PlaceFitExponent();
+    // The dimensions take the width the layout leaves them.
+    FitValue(0);
 }
 
 void TDetailsPanel::PlaceFitExponent() {

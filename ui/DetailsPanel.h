@@ -40,6 +40,9 @@ public:
     // name now; `temperatureIndex` is the current choice.
     void SetTemperatureCaptions(const QString& text, int temperatureIndex);
 
+    // The smallest face a value is drawn in to fit its column.
+    static constexpr qreal kSmallestPointSize = 7;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -48,6 +51,10 @@ private:
     void CreateRow(int row);
     void SetValue(int row, const QString& text);
     void SetCaption(int row, const QString& text);
+    // The face that fits the value label of `row` to its column.
+    void FitValue(int row);
+    // Caption, value and unit as a screen reader reads the row.
+    void UpdateSpokenRow(int row);
     void PlaceFitExponent();
 
     QGridLayout* Grid = nullptr;
@@ -55,6 +62,7 @@ private:
     std::array<QLabel*, kRowCount> Values{};
     std::array<QLabel*, kRowCount> Units{}; // null where a row has no unit
     QLabel* label_FITexp = nullptr;
+    QFont ValueFont; // the face of a value that fits as it is
 };
 
 } // namespace dorvanta

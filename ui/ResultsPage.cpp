@@ -7,6 +7,7 @@
 #include "ResultsCsv.h"
 #include "ResultsTreeModel.h"
 #include "SafeFileWriter.h"
+#include "Text1252.h"
 #include "untKonstanty.h"
 
 #include <QAction>
@@ -18,12 +19,17 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace dorvanta {
 namespace {
@@ -55,6 +61,10 @@ QLabel* CreateNote(QWidget* parent, const char* name, const QString& text, const
     QPalette palette = note->palette();
     palette.setColor(QPalette::WindowText, colour);
     note->setPalette(palette);
+    // A hidden note keeps its line, so that nothing moves when it shows.
+    QSizePolicy policy = note->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    note->setSizePolicy(policy);
     note->hide();
     return note;
 }
@@ -66,8 +76,7 @@ QString TopTemperatureText(TTypVyrobku series) {
         TemperatureCaptions[static_cast<std::size_t>(TopTemperatureCaptionIndex(series))]);
 }
 
-TResultsPage::TResultsPage(std::uint8_t& temperatureIndex, QWidget* parent)
-    : QWidget(parent), TemperatureIndex(temperatureIndex) {
+TResultsPage::TResultsPage(QWidget* parent) : QWidget(parent) {
     CreateTree();
     CreateTemperatureChoice();
     panelDetails = new TDetailsPanel(this);
@@ -115,10 +124,21 @@ void TResultsPage::CreateTree() {
     }
     treeviewSeznamTypu->setPalette(palette);
     treeviewSeznamTypu->setModel(Model);
+    treeviewSeznamTypu->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(treeviewSeznamTypu->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { treeviewSeznamTypuChange(SelectedNode()); });
     connect(treeviewSeznamTypu, &QWidget::customContextMenuRequested, this,
             &TResultsPage::treeviewSeznamTypuContextPopup);
+    // The keyboard's ways to the menu, at the current node.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut =
+            new QShortcut(keys, treeviewSeznamTypu, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            const QRect node = treeviewSeznamTypu->visualRect(treeviewSeznamTypu->currentIndex());
+            treeviewSeznamTypuContextPopup(node.isValid() ? node.center() : QPoint(0, 0));
+        });
+    }
 }
 
 void TResultsPage::CreateTemperatureChoice() {
@@ -181,6 +201,26 @@ void TResultsPage::CreateContextMenu() {
     connect(actionSaveResults, &QAction::triggered, this, &TResultsPage::actionSaveResultsExecute);
 }
 
+void TResultsPage::SetCatalogue(std::span<const TPartNoRecord> catalogue) {
+    const QFontMetrics metrics = treeviewSeznamTypu->fontMetrics();
+    int widest = 0;
+    for (const TPartNoRecord& entry : catalogue) {
+        widest = std::max(widest, metrics.horizontalAdvance(
+                                      ToQString(Windows1252ToUtf8(entry.PartNumber.view()))));
+    }
+    // A part node stands one step in, behind the branch and its image; the
+    // item keeps a small margin on either side of its text.
+    const int margin = 2 * (treeviewSeznamTypu->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
+                                                                     nullptr, treeviewSeznamTypu) +
+                            1);
+    const int partWidth = 2 * treeviewSeznamTypu->indentation() +
+                          treeviewSeznamTypu->iconSize().width() + 2 * margin + widest;
+    // The column fills the tree and never gets narrower than that: a wider
+    // part number makes the tree scroll sideways.
+    treeviewSeznamTypu->header()->setMinimumSectionSize(partWidth);
+    treeviewSeznamTypu->header()->resizeSection(0, partWidth);
+}
+
 void TResultsPage::BuildTree(const TResultList& list) {
     Model->Build(list);
 }
@@ -222,13 +262,14 @@ void TResultsPage::treeviewSeznamTypuChange(const QModelIndex& node) {
         return;
     }
     const TTypVyrobku series = SeriesOf(line->PartNumber());
-    panelDetails->ShowPartValues(CandidateInfo(*line), series);
+    const TPartNoInfo part = CandidateInfo(*line);
+    panelDetails->ShowPartValues(part, series);
     const QString top = TopTemperatureText(series);
     radiobutton125stupnu->setText(top);
     if (radiobutton125stupnu->isChecked()) {
         SetTemperatureCaptions(top);
     }
-    ShowTemperatureValues(line);
+    ShowTemperatureValues(part, series);
 }
 
 void TResultsPage::radiobutton25stupnuClick(QRadioButton* sender) {
@@ -244,7 +285,9 @@ void TResultsPage::radiobutton25stupnuClick(QRadioButton* sender) {
     SetTemperatureCaptions(text);
     TemperatureIndex = static_cast<std::uint8_t>(TemperatureIndexOfTag(tag));
     ClearTemperatureValues();
-    ShowTemperatureValues(Model->Line(node));
+    if (const TResultLine* line = Model->Line(node)) {
+        ShowTemperatureValues(CandidateInfo(*line), SeriesOf(line->PartNumber()));
+    }
 }
 
 void TResultsPage::ClearPartValues() {
@@ -255,12 +298,9 @@ void TResultsPage::ClearTemperatureValues() {
     panelDetails->ClearTemperatureValues();
 }
 
-void TResultsPage::ShowTemperatureValues(const TResultLine* line) {
-    if (line == nullptr) {
-        return;
-    }
-    const TPocitaneInfo values = CandidateInfo(*line).Pocitane;
-    if (!HasTemperatureValues(SeriesOf(line->PartNumber()), TemperatureIndex, values.Derating)) {
+void TResultsPage::ShowTemperatureValues(const TPartNoInfo& part, TTypVyrobku series) {
+    const TPocitaneInfo& values = part.Pocitane;
+    if (!HasTemperatureValues(series, TemperatureIndex, values.Derating)) {
         labelPoznamkaDerating->show();
         return;
     }

@@ -2,6 +2,7 @@
 // parts, the temperature choice, the two notes and the details table.
 #pragma once
 
+#include "PartNoRecord.h"
 #include "ResultList.h"
 #include "Series.h"
 
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 class QAction;
 class QGroupBox;
@@ -27,9 +29,11 @@ class TResultsPage : public QWidget {
     Q_OBJECT
 
 public:
-    // `temperatureIndex` is the main window's TemperatureIndex, which the
-    // temperature choice changes and the details follow.
-    TResultsPage(std::uint8_t& temperatureIndex, QWidget* parent = nullptr);
+    explicit TResultsPage(QWidget* parent = nullptr);
+
+    // The catalogue the results come from: the tree's part-number column is
+    // made wide enough for its longest part number.
+    void SetCatalogue(std::span<const TPartNoRecord> catalogue);
 
     // A group node per rated voltage of the sorted `list`, a part node per
     // line; the list must outlive the nodes (until ClearTree or the next
@@ -45,18 +49,18 @@ public:
     void ShowCurrentNote(bool show);
     [[nodiscard]] bool CurrentNoteShown() const;
 
+private:
     // The selection of the tree changed to `node` (invalid: none).
     void treeviewSeznamTypuChange(const QModelIndex& node);
     // `sender`, one of the five temperature buttons, became checked.
     void radiobutton25stupnuClick(QRadioButton* sender);
     void ClearPartValues();
     void ClearTemperatureValues();
-    // Rows 9 to 14 of `line` at the chosen temperature, or the derating note
-    // when its series has no values there; nothing without a line.
-    void ShowTemperatureValues(const TResultLine* line);
+    // Rows 9 to 14 of `part` at the chosen temperature, or the derating note
+    // when its series has no values there.
+    void ShowTemperatureValues(const TPartNoInfo& part, TTypVyrobku series);
     void SetTemperatureCaptions(const QString& text);
 
-private:
     void CreateTree();
     void CreateTemperatureChoice();
     void CreateNotes();
@@ -67,7 +71,7 @@ private:
     void actionCopyPartNumberExecute();
     void actionSaveResultsExecute();
 
-    std::uint8_t& TemperatureIndex;
+    std::uint8_t TemperatureIndex = kTemperature25;
     TResultsTreeModel* Model = nullptr;
     QTreeView* treeviewSeznamTypu = nullptr;
     QGroupBox* groupboxTemperature = nullptr;

@@ -98,6 +98,9 @@ QVariant TResultsTreeModel::data(const QModelIndex& node, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return part ? ToQString((*Lines)[LineIndex(node)].PartNumber()) : group.Text;
+    case Qt::ToolTipRole:
+        // The whole part number, even where the column is too narrow for it.
+        return part ? ToQString((*Lines)[LineIndex(node)].PartNumber()) : QVariant();
     case Qt::DecorationRole:
         return Images.Icon(image, selectedImage);
     case ImageIndexRole:

@@ -1,6 +1,7 @@
 #include "frmDorvanta.h"
 
 #include "ApplicationTitle.h"
+#include "InputPage.h"
 #include "LocaleTexts.h"
 #include "PartNumbers.h"
 #include "Pictures.h"
@@ -128,13 +129,12 @@ void TformDorvanta::CreateFrame() {
     const int pagesLeft = kMargin + kPictureWidth + kMargin;
     notebookDorvanta->setGeometry(pagesLeft, kPagesTop, kClientWidth - pagesLeft - kMargin,
                                   kPagesHeight);
-    auto* zadani = new QWidget(notebookDorvanta);
-    zadani->setObjectName(QStringLiteral("Zadani"));
+    pageZadani = new TInputPage(notebookDorvanta);
+    pageZadani->setObjectName(QStringLiteral("Zadani"));
     auto* tabulka = new QWidget(notebookDorvanta);
     tabulka->setObjectName(QStringLiteral("Tabulka"));
-    notebookDorvanta->insertWidget(kPageIndexZadani, zadani);
+    notebookDorvanta->insertWidget(kPageIndexZadani, pageZadani);
     notebookDorvanta->insertWidget(kPageIndexTabulka, tabulka);
-    CreateZadaniPage(zadani);
     CreateTabulkaPage(tabulka);
     notebookDorvanta->setCurrentIndex(kPageIndexZadani);
 
@@ -162,7 +162,7 @@ void TformDorvanta::CreateButtons() {
 void TformDorvanta::CreateTabulkaPage(QWidget* page) {
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
-    pageTabulka = new TResultsPage(TemperatureIndex, page);
+    pageTabulka = new TResultsPage(page);
     pageTabulka->setObjectName(QStringLiteral("pageTabulka"));
     layout->addWidget(pageTabulka);
 }
@@ -170,10 +170,9 @@ void TformDorvanta::CreateTabulkaPage(QWidget* page) {
 void TformDorvanta::FormCreate(const QString& catalogueDirectory) {
     ClosestMatch = false;
     StartMessage.clear();
-    TemperatureIndex = 1;
-    ResultList = std::make_unique<TResultList>();
     if (LoadCatalogue(catalogueDirectory)) {
-        InitCriteriaLists();
+        pageZadani->SetCatalogue(PartNumbers());
+        pageTabulka->SetCatalogue(PartNumbers());
     }
 }
 
@@ -220,7 +219,6 @@ void TformDorvanta::FormShow() {
 
 void TformDorvanta::FormDestroy() {
     ClearResults();
-    ResultList.reset();
     ClearPartNumbers();
 }
 
@@ -229,9 +227,7 @@ void TformDorvanta::ClearResults() {
     if (pageTabulka != nullptr) {
         pageTabulka->ClearTree();
     }
-    if (ResultList) {
-        ResultList->Clear();
-    }
+    ResultList.Clear();
 }
 
 void TformDorvanta::UpdateActions() {
@@ -248,6 +244,11 @@ void TformDorvanta::actionPrintUpdate() {
     actionPrint->setEnabled(notebookDorvanta->currentIndex() == kPageIndexTabulka);
 }
 
+void TformDorvanta::actionNextUpdate() {
+    actionNext->setEnabled(notebookDorvanta->currentIndex() == kPageIndexZadani &&
+                           pageZadani->InputComplete());
+}
+
 void TformDorvanta::actionBackExecute() {
     notebookDorvanta->setCurrentIndex(kPageIndexZadani);
 }
@@ -255,7 +256,7 @@ void TformDorvanta::actionBackExecute() {
 // The printed report of every part in ResultList.
 void TformDorvanta::actionPrintExecute() {
     QPrinter printer(QPrinter::HighResolution);
-    if (PrintReport(this, *ResultList, pageTabulka->CurrentNoteShown(), printer) ==
+    if (PrintReport(this, ResultList, pageTabulka->CurrentNoteShown(), printer) ==
         TPrintOutcome::Failed) {
         QMessageBox::critical(this, ApplicationTitle(),
                               QStringLiteral("The report could not be sent to the printer."));

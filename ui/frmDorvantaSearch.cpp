@@ -5,6 +5,7 @@
 
 #include "ApplicationTitle.h"
 #include "BusyCursor.h"
+#include "InputPage.h"
 #include "PartNumbers.h"
 #include "ResultsPage.h"
 #include "SearchRun.h"
@@ -22,25 +23,24 @@ void TformDorvanta::actionNextExecute() {
     const BusyCursor busy;
     ClosestMatch = false;
     RunSearch();
-    if (ResultList->empty()) {
+    if (ResultList.empty()) {
         return; // RunSearch has told the user why
     }
-    pageTabulka->BuildTree(*ResultList);
+    pageTabulka->BuildTree(ResultList);
     notebookDorvanta->setCurrentIndex(kPageIndexTabulka);
     pageTabulka->SelectFirstPart();
 }
 
 void TformDorvanta::RunSearch() {
     pageTabulka->ShowCurrentNote(false);
-    TVstupniUdaje input;
-    const bool read = ReadInputData(input);
+    const std::optional<TVstupniUdaje> input = pageZadani->Input();
     ClearResults();
-    if (!read) {
+    if (!input) {
         return; // Next is disabled while a text is not a number
     }
-    TSearchOutcome outcome = SearchCatalogue(PartNumbers(), input, ClosestMatch);
-    *ResultList = std::move(outcome.Parts);
-    if (ResultList->empty()) {
+    TSearchOutcome outcome = SearchCatalogue(PartNumbers(), *input, ClosestMatch);
+    ResultList = std::move(outcome.Parts);
+    if (ResultList.empty()) {
         if (outcome.Reasons.Contains(rrSurge)) {
             ClosestMatch = AskZprava(false);
         } else {
@@ -52,9 +52,9 @@ void TformDorvanta::RunSearch() {
     }
     // The closest-match rerun admits an application surge up to 15 % above
     // the test surge.
-    outcome = SearchCatalogue(PartNumbers(), input, ClosestMatch);
-    *ResultList = std::move(outcome.Parts);
-    if (!ResultList->empty()) {
+    outcome = SearchCatalogue(PartNumbers(), *input, ClosestMatch);
+    ResultList = std::move(outcome.Parts);
+    if (!ResultList.empty()) {
         pageTabulka->ShowCurrentNote(true);
     } else if (outcome.Reasons.Contains(rrSurge)) {
         (void)AskZprava(true);

@@ -12,6 +12,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace dorvanta {
 namespace {
 
@@ -134,10 +136,16 @@ void TformZprava::FormCreate(bool VoltageWarning, bool ClosestMatch) {
         ok = buttonOkSurge;
     }
     notebookZprava->setCurrentIndex(page);
-    const int height = ok->property(kTagProperty).toInt();
-    setFixedSize(kClientWidth, height);
+    OuterHeight = ok->property(kTagProperty).toInt();
+    setFixedSize(kClientWidth, OuterHeight);
     notebookZprava->setGeometry(kTextLeft, kPagesTop, kClientWidth - kTextLeft - kMargin,
-                                height - kPagesTop - kMargin);
+                                OuterHeight - kPagesTop - kMargin);
+    // A screen reader reads the whole message when the dialog opens.
+    QStringList message{labelTextZpravyCervene->text()};
+    for (const QLabel* text : notebookZprava->currentWidget()->findChildren<QLabel*>()) {
+        message.append(text->text());
+    }
+    setAccessibleDescription(message.join(QLatin1Char(' ')));
     // Enter answers OK, the safe choice, on every page.
     ok->setDefault(true);
     ok->setFocus();
@@ -148,6 +156,27 @@ void TformZprava::FormCreate(bool VoltageWarning, bool ClosestMatch) {
         QRect frame = rect();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
+    }
+}
+
+void TformZprava::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FitOuterHeight();
+}
+
+// A window manager tells the frame after the window has appeared: it comes
+// with the window's first move.
+void TformZprava::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    FitOuterHeight();
+}
+
+void TformZprava::FitOuterHeight() {
+    const int frame = frameGeometry().height() - geometry().height();
+    const int inner = OuterHeight - std::max(frame, 0);
+    if (height() != inner) {
+        setFixedHeight(inner);
+        notebookZprava->resize(notebookZprava->width(), inner - kPagesTop - kMargin);
     }
 }
 

@@ -23,7 +23,15 @@ public:
     // button; OK, Escape and closing it end "cancel" (Rejected).
     TformZprava(QWidget* owner, bool VoltageWarning, bool ClosestMatch);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
 private:
+    // The page's height is the height of the whole window, frame included,
+    // as far as the platform tells the frame.
+    void FitOuterHeight();
+
     QWidget* CreateNapetiPage();
     QWidget* CreateSurgePage();
     QWidget* CreateSurgeDisabledPage();
@@ -43,6 +51,7 @@ private:
     QLabel* labelSurgeDisabled1 = nullptr;
     QPushButton* buttonOkSurgeDisabled = nullptr;
     QPushButton* buttonCloseMatchSurgeDiasbled = nullptr;
+    int OuterHeight = 0;
 };
 
 // The question mark of the warning dialog: a blue disc with a white "?".

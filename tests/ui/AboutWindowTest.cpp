@@ -24,9 +24,7 @@ namespace dorvanta {
 namespace {
 
 template <class T> T* Child(const QWidget* window, const char* name) {
-    auto* child = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return child;
+    return FindIn<T>(*window, name);
 }
 
 QString Text(const QWidget* window, const char* name) {

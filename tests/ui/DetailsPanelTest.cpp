@@ -144,7 +144,6 @@ TEST_F(WorkedExamples, StartAtTwentyFiveDegreesWithTheTableTexts) {
         EXPECT_EQ(Button(b.name)->property("tag").toInt(), b.tag);
     }
     EXPECT_TRUE(Button("radiobutton25stupnu")->isChecked());
-    EXPECT_EQ(Form->TemperatureIndex, 1);
     EXPECT_FALSE(NoteShown());
     EXPECT_TRUE(Find<QLabel>("labelPoznamkaCurrent")->isHidden());
 }
@@ -217,13 +216,14 @@ TEST_F(WorkedExamples, TheFifthButtonFollowsTheSeriesOfTheShownPart) {
         Show(step.partNumber);
         EXPECT_EQ(Button("radiobutton125stupnu")->text(), QString::fromLatin1(step.top));
         EXPECT_EQ(Captions(), CaptionsAt(QString::fromLatin1(step.top)));
-        EXPECT_EQ(Form->TemperatureIndex, 5);
-        const auto line = Form->ResultList->IndexOf(std::string(step.partNumber) + " 35");
+        EXPECT_TRUE(Button("radiobutton125stupnu")->isChecked());
+        const TResultList list = SearchedList();
+        const auto line = list.IndexOf(std::string(step.partNumber) + " 35");
         ASSERT_TRUE(line);
         EXPECT_EQ(Text("labelIrmsData"),
-                  QString::fromStdString(FormatPattern(
-                      CandidateInfo((*Form->ResultList)[*line]).Pocitane.Irms[kTemperatureTop],
-                      NumberPattern::Integer)));
+                  QString::fromStdString(
+                      FormatPattern(CandidateInfo(list[*line]).Pocitane.Irms[kTemperatureTop],
+                                    NumberPattern::Integer)));
     }
 }
 
@@ -235,13 +235,13 @@ TEST_F(WorkedExamples, TheCaptionsChangeOnlyWhenTheFifthButtonIsChecked) {
     EXPECT_EQ(Captions(), CaptionsAt(QStringLiteral("175")));
     Click("radiobutton85stupnu");
     EXPECT_EQ(Captions(), CaptionsAt(QStringLiteral("85")));
-    EXPECT_EQ(Form->TemperatureIndex, 3);
+    EXPECT_TRUE(Button("radiobutton85stupnu")->isChecked());
     Click("radiobutton55stupnu");
     EXPECT_EQ(Captions(), CaptionsAt(QStringLiteral("-55")));
-    EXPECT_EQ(Form->TemperatureIndex, 0);
+    EXPECT_TRUE(Button("radiobutton55stupnu")->isChecked());
     Click("radiobutton40stupnu");
     EXPECT_EQ(Captions(), CaptionsAt(QStringLiteral("40")));
-    EXPECT_EQ(Form->TemperatureIndex, 2);
+    EXPECT_TRUE(Button("radiobutton40stupnu")->isChecked());
 }
 
 TEST_F(WorkedExamples, AGroupNodeEmptiesTheTableAndTheFifthButtonMeans125) {
@@ -266,32 +266,33 @@ TEST_F(WorkedExamples, TheTemperatureIsKeptAcrossSearches) {
     Next();
     // The first part is the KEL part now, at its own top temperature.
     EXPECT_TRUE(Button("radiobutton125stupnu")->isChecked());
-    EXPECT_EQ(Form->TemperatureIndex, 5);
     EXPECT_EQ(Tree()->currentIndex().data().toString(), QStringLiteral("KELD106*035#0300"));
     EXPECT_EQ(Button("radiobutton125stupnu")->text(), QStringLiteral("125"));
     EXPECT_EQ(Captions(), CaptionsAt(QStringLiteral("125")));
     EXPECT_EQ(Text("labelIrmsData"), QStringLiteral("283"));
 }
 
-TEST_F(WorkedExamples, AreReadByTheirCaptions) {
+TEST_F(WorkedExamples, AreReadByTheirCaptionsValuesAndUnits) {
     const auto name = [](QWidget* widget) {
         return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
     };
+    Show("KELD106*035#0300");
     const struct {
         const char* value;
-        const char* caption;
-    } rows[] = {{"labelDimensionData", "LxWxH:"},
-                {"labelCapacitanceData", "Capacitance @ 25°C, 120 Hz"},
-                {"labelIrmsData", "Irms 25°C @ 100 kHz"},
-                {"labelFITData", "Failures in Time (10⁹ hrs) @ 25°C"},
-                {"labelMoltrenTestSurgeData", "Moltren Test Surge"}};
+        const char* spoken;
+    } rows[] = {{"labelDimensionData", "LxWxH: 7.3±0.2 x 4.3+0.2-0.1 x 2.9+0.2-0.1 mm"},
+                {"labelCaseSizeData", "Case Size: D"},
+                {"labelCapacitanceData", "Capacitance @ 25°C, 120 Hz: 10 µF"},
+                {"labelIrmsData", "Irms 25°C @ 100 kHz: 707 mA"},
+                {"labelFITData", "Failures in Time (10⁹ hrs) @ 25°C: 9.2 FITs"},
+                {"labelMoltrenTestSurgeData", "Moltren Test Surge: 51.3 A"}};
     for (const auto& row : rows) {
-        EXPECT_EQ(name(Find<QLabel>(row.value)), QString::fromUtf8(row.caption)) << row.value;
+        EXPECT_EQ(name(Find<QLabel>(row.value)), QString::fromUtf8(row.spoken)) << row.value;
     }
     Click("radiobutton85stupnu");
-    EXPECT_EQ(name(Find<QLabel>("labelMTBFData")), QStringLiteral("MTBF @ 85°C"));
-    EXPECT_EQ(name(Find<QLabel>("labelFITData")),
-              QStringLiteral("Failures in Time (10⁹ hrs) @ 85°C"));
+    EXPECT_TRUE(name(Find<QLabel>("labelMTBFData")).startsWith(QStringLiteral("MTBF @ 85°C: ")));
+    EXPECT_TRUE(name(Find<QLabel>("labelFITData"))
+                    .startsWith(QStringLiteral("Failures in Time (10⁹ hrs) @ 85°C: ")));
     EXPECT_EQ(name(Button("radiobutton55stupnu")), QStringLiteral("-55"));
     EXPECT_FALSE(name(Tree()).isEmpty());
 }
@@ -356,6 +357,30 @@ TEST_F(DeratingNote, StaysWhileAGroupNodeIsSelected) {
     Show("KELD107*010#");
     EXPECT_FALSE(NoteShown());
     EXPECT_FALSE(Text("labelIrmsData").isEmpty());
+}
+
+// The line of the notes is kept free: the tree, the temperature choice and
+// the table stay where they are when a note shows.
+TEST_F(DeratingNote, ShowingMovesNothing) {
+    Circuit(QStringLiteral("0.1"), QStringLiteral("0.01"), QStringLiteral("1"),
+            QStringLiteral("6"));
+    Next();
+    ASSERT_EQ(PageIndex(), 1);
+    Show("KMDB157M010#0500");
+    Click("radiobutton25stupnu");
+    ASSERT_FALSE(NoteShown());
+    const char* steady[] = {"panelDetails", "treeviewSeznamTypu", "groupboxTemperature"};
+    std::vector<QRect> before;
+    for (const char* name : steady) {
+        before.push_back(Find<QWidget>(name)->geometry());
+    }
+    Click("radiobutton85stupnu");
+    ASSERT_TRUE(NoteShown());
+    Find<QLabel>("labelPoznamkaCurrent")->show();
+    Idle();
+    for (std::size_t i = 0; i < std::size(steady); ++i) {
+        EXPECT_EQ(Find<QWidget>(steady[i])->geometry(), before[i]) << steady[i];
+    }
 }
 
 TEST_F(DeratingNote, AndTheCurrentNoteAreBothReadable) {

@@ -2,6 +2,8 @@
 // capacitance range, the part-number cascade and the reading of the page.
 #include "WindowFixture.h"
 
+#include "InputPage.h"
+
 #include "NumberText.h"
 
 #include <QAbstractItemView>
@@ -11,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QToolButton>
 
 namespace dorvanta {
@@ -67,9 +71,9 @@ protected:
     }
 
     [[nodiscard]] TVstupniUdaje Read() const {
-        TVstupniUdaje input;
-        EXPECT_TRUE(Form->ReadInputData(input));
-        return input;
+        const std::optional<TVstupniUdaje> input = Find<TInputPage>("Zadani")->Input();
+        EXPECT_TRUE(input);
+        return input.value_or(TVstupniUdaje{});
     }
 };
 
@@ -179,6 +183,29 @@ TEST_F(InputPage, StartsWithTheDefaultCriteria) {
     for (const char* name : {"comboboxCaseSize", "comboboxPNtype", "comboboxPNCaseSize",
                              "comboboxPNcapacitance", "comboboxPNvoltage"}) {
         EXPECT_EQ(Selected(List(name)), QStringLiteral("all")) << name;
+    }
+}
+
+// The series list opens with nine rows to see, under every style (Fusion
+// opens a pick-only list over the screen's height otherwise).
+TEST_F(InputPage, TheSeriesListOpensWithNineRows) {
+    ChooseCriterion("radiobuttonByPartNumber");
+    QComboBox* list = List("comboboxPNtype");
+    for (const char* style : {"Fusion", "Windows"}) {
+        SCOPED_TRACE(style);
+        QStyle* shown = QStyleFactory::create(QString::fromLatin1(style));
+        ASSERT_NE(shown, nullptr);
+        shown->setParent(list);
+        list->setStyle(shown);
+        list->showPopup();
+        QAbstractItemView* view = list->view();
+        ASSERT_TRUE(QTest::qWaitFor([view] { return view->isVisible(); }, 1000));
+        const int row = view->sizeHintForRow(0);
+        ASSERT_GT(row, 0);
+        EXPECT_EQ(view->viewport()->height() / row, 9)
+            << view->viewport()->height() << " px of rows of " << row << " px";
+        list->hidePopup();
+        Idle();
     }
 }
 

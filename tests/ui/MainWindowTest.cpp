@@ -3,10 +3,14 @@
 
 #include "PartNumbers.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTreeView>
 
 namespace dorvanta {
 namespace {
@@ -68,10 +72,9 @@ TEST_F(MainWindow, StartsOnTheInputPageWithBackAndPrintDisabled) {
     EXPECT_FALSE(Enabled("actionPrint"));
     EXPECT_TRUE(Enabled("actionAbout"));
     EXPECT_TRUE(Enabled("actionCancel"));
-    EXPECT_EQ(Form->TemperatureIndex, 1);
-    EXPECT_FALSE(Form->ClosestMatch);
-    ASSERT_NE(Form->ResultList, nullptr);
-    EXPECT_TRUE(Form->ResultList->empty());
+    EXPECT_TRUE(Find<QRadioButton>("radiobutton25stupnu")->isChecked());
+    EXPECT_EQ(Find<QTreeView>("treeviewSeznamTypu")->model()->rowCount(), 0);
+    EXPECT_TRUE(Find<QLabel>("labelPoznamkaCurrent")->isHidden());
 }
 
 TEST_F(MainWindow, OnTheResultsPageBackAndPrintAreEnabledAndNextIsNot) {
@@ -107,14 +110,30 @@ TEST_P(EscapeCloses, TheWindowFromEitherPage) {
 
 INSTANTIATE_TEST_SUITE_P(Pages, EscapeCloses, testing::Values(0, 1));
 
-TEST_F(MainWindow, HoldsTheCatalogueAndTheCandidatesUntilItGoes) {
+TEST_F(MainWindow, HoldsTheCatalogueUntilItGoes) {
     EXPECT_EQ(PartNumbers().size(), kBuiltInCatalogueSize);
-    Form->ResultList->Add("KRBA105*035# 35", std::make_unique<TPartNoInfo>());
-    Form->ClearResults();
-    EXPECT_TRUE(Form->ResultList->empty());
-    Form->ResultList->Add("KRBA105*035# 35", std::make_unique<TPartNoInfo>());
+    Find<QLineEdit>("editImax")->setText(QStringLiteral("10"));
+    Find<QLineEdit>("editVa")->setText(QStringLiteral("5"));
+    Idle();
+    Find<QAction>("actionNext")->trigger();
+    Idle();
+    ASSERT_GT(Find<QTreeView>("treeviewSeznamTypu")->model()->rowCount(), 0);
     Form.reset();
     EXPECT_TRUE(PartNumbers().empty());
+}
+
+TEST_F(MainWindow, AMissingControlFailsItsTestNamingTheControlsThereAre) {
+    try {
+        (void)Find<QLineEdit>("editRenamed");
+        ADD_FAILURE() << "no exception";
+    } catch (const MissingControl& missing) {
+        const std::string text = missing.what();
+        EXPECT_NE(text.find("editRenamed"), std::string::npos) << text;
+        EXPECT_NE(text.find("editImax"), std::string::npos) << text;
+        EXPECT_NE(text.find("treeviewSeznamTypu"), std::string::npos) << text;
+    }
+    // A control of that name but another class is missing too.
+    EXPECT_THROW((void)Find<QComboBox>("editRs"), MissingControl);
 }
 
 TEST_F(MainWindow, ClosingTheWindowGoesThroughCancel) {

@@ -3,7 +3,9 @@
 #include "ModalDialogs.h"
 #include "PdfText.h"
 #include "ReportPrinting.h"
-#include "WindowFixture.h"
+#include "ResultsFixture.h"
+
+#include "CatalogueFixture.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -69,22 +71,25 @@ using DialogChoice = std::function<void(QPrintDialog*)>;
     });
 }
 
-class PrintFromTheWindow : public WindowFixture {
+// A window whose search finds three parts.
+class PrintFromTheWindow : public ResultsFixture {
 protected:
-    void ShowResults(int parts) {
-        AddParts(*Form->ResultList, parts);
-        Find<QStackedWidget>("notebookDorvanta")->setCurrentIndex(1);
-        Idle();
+    void PrepareDirectory() override {
+        WriteCatalogue({testing::Entry("KELA105*035#", "A", "1", "35", "0.5", "4", "3000"),
+                        testing::KELD106(), testing::KYRA336()});
+    }
+    void ShowResults() {
+        Search(QStringLiteral("1"), QStringLiteral("2"));
+        ASSERT_EQ(PageIndex(), 1);
         ASSERT_TRUE(Enabled("actionPrint"));
     }
 };
 
 TEST_F(PrintFromTheWindow, TheDialogOffersOneCopyOfEveryPageAndCancelChangesNothing) {
-    ShowResults(3);
-    std::vector<TPartNoInfo> before;
-    for (const TResultLine& line : *Form->ResultList) {
-        before.push_back(CandidateInfo(line));
-    }
+    ShowResults();
+    ASSERT_EQ(SearchedList().size(), 3U);
+    const QModelIndex shown = Tree()->currentIndex();
+    const QSignalSpy rebuilt(Nodes(), &QAbstractItemModel::modelReset);
     DialogSettings seen;
     const auto answer = AnswerPrintDialog(seen, false);
     Find<QAction>("actionPrint")->trigger();
@@ -97,14 +102,12 @@ TEST_F(PrintFromTheWindow, TheDialogOffersOneCopyOfEveryPageAndCancelChangesNoth
     EXPECT_EQ(seen.Orientation, QPageLayout::Portrait);
     EXPECT_EQ(seen.Paper, QPageSize::A4);
 
-    ASSERT_EQ(Form->ResultList->size(), 3U);
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(CandidateInfo((*Form->ResultList)[i]), before[i]);
-    }
-    EXPECT_EQ(Find<QStackedWidget>("notebookDorvanta")->currentIndex(), 1);
+    EXPECT_EQ(rebuilt.count(), 0);
+    EXPECT_EQ(Tree()->currentIndex(), shown);
+    EXPECT_EQ(PageIndex(), 1);
 }
 
-class PrintToFile : public testing::Test {
+class PrintToFile : public ::testing::Test {
 protected:
     // Prints `list` through the dialog, answered with OK, into a PDF file.
     QByteArray Print(const TResultList& list, bool noteShown, const DialogChoice& choose = {}) {

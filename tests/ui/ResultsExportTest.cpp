@@ -102,9 +102,9 @@ TEST_F(ResultsMenu, SavesEveryResultInTheListOrder) {
     const QString file = Directory.filePath(QStringLiteral("results.csv"));
     EXPECT_EQ(SaveAs(file), QString());
     const QByteArray csv = Read(file);
-    EXPECT_EQ(csv.toStdString(), ResultsCsv(*Form->ResultList));
+    EXPECT_EQ(csv.toStdString(), ResultsCsv(SearchedList()));
     const QList<QByteArray> rows = csv.trimmed().split('\n');
-    ASSERT_EQ(static_cast<std::size_t>(rows.size()), Form->ResultList->size() + 1);
+    ASSERT_EQ(static_cast<std::size_t>(rows.size()), SearchedList().size() + 1);
     EXPECT_TRUE(rows[0].startsWith("line,part_number,"));
     // The first row is the first node of the tree: the list is sorted.
     const QString first = Nodes()->index(0, 0, Nodes()->index(0, 0)).data().toString();
@@ -128,7 +128,7 @@ TEST_F(ResultsMenu, ReplacesAnExistingFile) {
         out.write("old contents that are longer than nothing");
     }
     EXPECT_EQ(SaveAs(file), QString());
-    EXPECT_EQ(Read(file).toStdString(), ResultsCsv(*Form->ResultList));
+    EXPECT_EQ(Read(file).toStdString(), ResultsCsv(SearchedList()));
 }
 
 } // namespace

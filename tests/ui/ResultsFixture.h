@@ -6,8 +6,11 @@
 #include "WindowFixture.h"
 
 #include "CatalogueFile.h"
+#include "InputPage.h"
 #include "PartNoRecord.h"
+#include "PartNumbers.h"
 #include "ResultsTreeModel.h"
+#include "SearchRun.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -92,6 +95,14 @@ protected:
     }
 
     [[nodiscard]] QString Text(const char* label) const { return Find<QLabel>(label)->text(); }
+
+    // The list a search over the program catalogue gives for what the input
+    // page holds now: what the window's results are checked against.
+    [[nodiscard]] TResultList SearchedList() const {
+        const std::optional<TVstupniUdaje> input = Find<TInputPage>("Zadani")->Input();
+        EXPECT_TRUE(input);
+        return input ? SearchCatalogue(PartNumbers(), *input, false).Parts : TResultList();
+    }
 
     // Replaces the catalogue file beside the window and opens a new window
     // over it.

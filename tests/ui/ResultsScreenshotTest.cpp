@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QStackedWidget>
+#include <QTreeView>
 
 namespace dorvanta {
 namespace {
@@ -24,6 +26,29 @@ TEST_F(Screenshot, DISABLED_ResultsPage) {
     Idle();
     ASSERT_EQ(Find<QStackedWidget>("notebookDorvanta")->currentIndex(), 1);
     EXPECT_TRUE(Form->grab().save(QDir(folder).filePath(QStringLiteral("results-page.png"))));
+}
+
+// The details of KYFL105*020# at -55 °C with Va 1 V and Imax 1 A: the
+// longest values of the table, each whole in its column.
+TEST_F(Screenshot, DISABLED_DetailsFit) {
+    const QString folder = qEnvironmentVariable("DORVANTA_SCREENSHOT_DIR");
+    ASSERT_FALSE(folder.isEmpty()) << "DORVANTA_SCREENSHOT_DIR names the output folder";
+    Find<QLineEdit>("editImax")->setText(QStringLiteral("1"));
+    Find<QLineEdit>("editVa")->setText(QStringLiteral("1"));
+    Idle();
+    Find<QAction>("actionNext")->trigger();
+    Idle();
+    ASSERT_EQ(Find<QStackedWidget>("notebookDorvanta")->currentIndex(), 1);
+    auto* tree = Find<QTreeView>("treeviewSeznamTypu");
+    const QModelIndexList found = tree->model()->match(tree->model()->index(0, 0), Qt::DisplayRole,
+                                                       QStringLiteral("KYFL105*020#"), 1,
+                                                       Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1);
+    tree->setCurrentIndex(found.front());
+    tree->scrollTo(found.front());
+    Find<QRadioButton>("radiobutton55stupnu")->setChecked(true);
+    Idle();
+    EXPECT_TRUE(Form->grab().save(QDir(folder).filePath(QStringLiteral("details-fit.png"))));
 }
 
 } // namespace

@@ -3,11 +3,14 @@
 // whose number the built-in catalogue holds twice.
 #include "ResultsFixture.h"
 
+#include "CatalogueFixture.h"
 #include "ImageListSeznam.h"
 #include "NumberText.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
+#include <QScrollBar>
 
 #include <set>
 
@@ -61,7 +64,7 @@ TEST_F(ResultsTree, GroupsTheVoltagesInAscendingOrder) {
     for (int group = 0; group < groups.size(); ++group) {
         parts += static_cast<std::size_t>(Nodes()->rowCount(Group(group)));
     }
-    EXPECT_EQ(parts, Form->ResultList->size());
+    EXPECT_EQ(parts, SearchedList().size());
 }
 
 TEST_F(ResultsTree, OrdersThePartsOfAGroupByCharacterCode) {
@@ -86,7 +89,7 @@ TEST_F(ResultsTree, ExpandsTheFirstGroupAndSelectsItsFirstPart) {
     EXPECT_EQ(Form->focusWidget(), Tree());
     EXPECT_EQ(Text("labelRatedVoltageData"), QStringLiteral("4"));
     const QString partNumber = first.data().toString();
-    EXPECT_EQ(QString::fromStdString(std::string((*Form->ResultList)[0].PartNumber())), partNumber);
+    EXPECT_EQ(QString::fromStdString(std::string(SearchedList()[0].PartNumber())), partNumber);
     EXPECT_FALSE(Text("labelCapacitanceData").isEmpty());
 }
 
@@ -228,6 +231,76 @@ TEST(ImageListSeznam, DrawsTwelveImagesInTheirColours) {
             EXPECT_LT(centre.value(), 60) << "the dot";
             EXPECT_EQ(qAlpha(image.pixel(1, 1)), 0) << "the dot is small";
         }
+    }
+}
+
+// The column is as wide as the catalogue's widest part number needs; the
+// tree scrolls sideways when that is wider than the tree.
+TEST_F(ResultsTree, ShowsEveryPartNumberWholeWithItsTooltip) {
+    const int room = Tree()->columnWidth(0) - 2 * Tree()->indentation();
+    QModelIndex widest;
+    int widestNeed = 0;
+    for (int group = 0; group < Nodes()->rowCount(); ++group) {
+        for (int row = 0; row < Nodes()->rowCount(Group(group)); ++row) {
+            const QModelIndex node = Nodes()->index(row, 0, Group(group));
+            const int need = Tree()->sizeHintForIndex(node).width();
+            ASSERT_LE(need, room) << node.data().toString().toStdString();
+            EXPECT_EQ(node.data(Qt::ToolTipRole).toString(), node.data().toString());
+            if (need > widestNeed) {
+                widestNeed = need;
+                widest = node;
+            }
+        }
+    }
+    ASSERT_TRUE(widest.isValid());
+    EXPECT_TRUE(Group(0).data(Qt::ToolTipRole).isNull()) << "a group node has none";
+    Tree()->expand(widest.parent());
+    Tree()->scrollTo(widest);
+    Idle();
+    EXPECT_GE(Tree()->visualRect(widest).width(), widestNeed);
+    if (Tree()->columnWidth(0) > Tree()->viewport()->width()) {
+        EXPECT_GT(Tree()->horizontalScrollBar()->maximum(), 0);
+    }
+}
+
+// A catalogue of a 16-character part number of wide letters: the tree
+// cannot show it in its width, so it scrolls, and the part number is whole.
+class LongPartNumber : public ResultsFixture {
+protected:
+    void PrepareDirectory() override {
+        WriteCatalogue({testing::Entry("KELDWWWWWWWWWWWW", "D", "10", "35", "3.5", "6", "300")});
+    }
+};
+
+TEST_F(LongPartNumber, IsWholeInATreeThatScrollsSideways) {
+    Search(QStringLiteral("10"), QStringLiteral("20"));
+    ASSERT_EQ(PageIndex(), 1);
+    const QModelIndex node = PartNode(QStringLiteral("KELDWWWWWWWWWWWW"));
+    ASSERT_TRUE(node.isValid());
+    Idle();
+    EXPECT_GE(Tree()->visualRect(node).width(), Tree()->sizeHintForIndex(node).width());
+    EXPECT_GT(Tree()->columnWidth(0), Tree()->viewport()->width());
+    EXPECT_GT(Tree()->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(node.data(Qt::ToolTipRole).toString(), QStringLiteral("KELDWWWWWWWWWWWW"));
+}
+
+// The context-menu key and Shift+F10 open the tree's menu at the current
+// part, as the right mouse button does.
+TEST_F(ResultsTree, TheKeyboardOpensTheMenu) {
+    auto* menu = Find<QMenu>("popupSeznamTypu");
+    for (const QKeyCombination keys :
+         {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)}) {
+        SCOPED_TRACE(QKeySequence(keys).toString().toStdString());
+        Tree()->setFocus();
+        QTest::keyClick(Tree(), keys.key(), keys.keyboardModifiers());
+        EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }, 1000));
+        EXPECT_TRUE(Find<QAction>("actionCopyPartNumber")->isEnabled());
+        const QRect node = Tree()->visualRect(Tree()->currentIndex());
+        EXPECT_TRUE(menu->geometry().contains(Tree()->viewport()->mapToGlobal(node.center()) +
+                                              QPoint(1, 1)))
+            << "at the current part";
+        menu->hide();
+        Idle();
     }
 }
 

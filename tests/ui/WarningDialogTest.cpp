@@ -34,9 +34,7 @@ const PageCase kPages[] = {
 class WarningDialog : public testing::Test {
 protected:
     template <class T> T* Find(const TformZprava& dialog, const char* name) {
-        auto* child = dialog.findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return FindIn<T>(dialog, name);
     }
 };
 
@@ -84,11 +82,9 @@ TEST_F(WarningDialog, ShowsTheTextsOfEveryPage) {
          "case."},
     };
     for (const auto& t : texts) {
-        EXPECT_EQ(dialog.findChild<QLabel*>(QString::fromLatin1(t.label))->text(),
-                  QString::fromUtf8(t.text))
-            << t.label;
+        EXPECT_EQ(Find<QLabel>(dialog, t.label)->text(), QString::fromUtf8(t.text)) << t.label;
     }
-    const auto* headline = dialog.findChild<QLabel*>(QStringLiteral("labelTextZpravyCervene"));
+    const auto* headline = Find<QLabel>(dialog, "labelTextZpravyCervene");
     EXPECT_TRUE(headline->styleSheet().contains(QStringLiteral("#FF0000")));
 }
 
@@ -96,6 +92,24 @@ TEST_F(WarningDialog, ShowsTheTextsOfEveryPage) {
 template <class Answer> int Answered(TformZprava& dialog, Answer answer) {
     const auto answering = WhenModal<TformZprava>(answer);
     return dialog.exec();
+}
+
+// The heights are those of the whole window, its frame included where the
+// platform reports one.
+TEST_F(WarningDialog, ItsHeightIsTheOuterHeight) {
+    for (const PageCase& c : kPages) {
+        SCOPED_TRACE(c.pageName);
+        TformZprava dialog(nullptr, c.voltageWarning, c.closestMatch);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        QTest::qWait(20);
+        EXPECT_EQ(dialog.frameGeometry().height(), c.height);
+        const int frame = dialog.frameGeometry().height() - dialog.height();
+        EXPECT_EQ(dialog.height(), c.height - frame);
+        auto* pages = Find<QStackedWidget>(dialog, "notebookZprava");
+        EXPECT_LE(pages->geometry().bottom(), dialog.height());
+        dialog.reject();
+    }
 }
 
 TEST_F(WarningDialog, OnlyClosestMatchAnswersOk) {

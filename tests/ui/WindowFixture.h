@@ -16,6 +16,7 @@
 
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 
 // Failure messages show texts, not the bytes of their characters.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -27,6 +28,37 @@ inline void PrintTo(const QStringList& texts, std::ostream* out) {
 }
 
 namespace dorvanta {
+
+// No control of the asked name and class under a window.
+class MissingControl : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The object names of `parent`'s descendants, sorted, without repeats.
+inline QStringList ChildNames(const QObject& parent) {
+    QStringList names;
+    for (const QObject* child : parent.findChildren<QObject*>()) {
+        if (!child->objectName().isEmpty() &&
+            !child->objectName().startsWith(QLatin1String("qt_"))) {
+            names.append(child->objectName());
+        }
+    }
+    names.sort();
+    names.removeDuplicates();
+    return names;
+}
+
+template <class T> T* FindIn(const QObject& parent, const char* name) {
+    auto* child = parent.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr) {
+        throw MissingControl(
+            "no " + std::string(T::staticMetaObject.className()) + " named \"" + name +
+            "\" under " + parent.objectName().toStdString() +
+            "; its named children: " + ChildNames(parent).join(QStringLiteral(", ")).toStdString());
+    }
+    return child;
+}
 
 class WindowFixture : public testing::Test {
 protected:
@@ -50,11 +82,11 @@ protected:
         Idle();
     }
 
-    template <class T> T* Find(const char* name) const {
-        auto* child = Form->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    // The window's control of that object name. A missing one ends the
+    // current test with a message that names the controls there are (the
+    // test framework reports the exception as the test's failure), so that
+    // a renamed control fails its tests instead of crashing the test run.
+    template <class T> T* Find(const char* name) const { return FindIn<T>(*Form, name); }
 
     // Runs the event loop until it waits for more events, as a user's
     // program does between two keystrokes.

@@ -1,14 +1,17 @@
 // The input page of the main window: the circuit parameters, the two
-// criteria and the enabling rule of Next.
-#include "frmDorvanta.h"
+// criteria, the part-number cascade, the document buttons, the condition of
+// Next and the reading of the page into the application data.
+#include "InputPage.h"
 
+#include "AccessibleList.h"
 #include "CircuitSchematic.h"
 #include "CriteriaLists.h"
 #include "LocaleTexts.h"
 #include "Pictures.h"
 #include "ReferenceDocumentViewer.h"
+#include "Series.h"
+#include "ValueLists.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -100,9 +103,20 @@ QToolButton* CreateDocumentButton(QWidget* parent, const char* name, const QStri
     return button;
 }
 
+constexpr Real kDefaultRs = 0.1L;
+constexpr Real kDefaultRl = 0.01L;
+constexpr Real kDefaultCapacitance = 0.1L;
+const QString kAllText = ToQString(kAll);
+
+std::optional<Real> ValueOf(const QLineEdit* field) {
+    return ParseNumber(field->text());
+}
+
 } // namespace
 
-void TformDorvanta::CreateZadaniPage(QWidget* page) {
+TInputPage::TInputPage(QWidget* parent) : QWidget(parent) {
+    InstallAccessibleLists();
+    QWidget* page = this;
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(2, 0, 0, 0);
     pageLayout->setSpacing(3);
@@ -137,11 +151,11 @@ void TformDorvanta::CreateZadaniPage(QWidget* page) {
     middle->setSpacing(6);
     auto* inputs = new QVBoxLayout();
     inputs->setSpacing(4);
-    CreateCircuitPanel(page);
+    CreateCircuitPanel();
     inputs->addWidget(panelVstupniUdaje);
-    inputs->addWidget(CreateCriteria(page));
+    inputs->addWidget(CreateCriteria());
     middle->addLayout(inputs);
-    middle->addLayout(CreateDocumentButtons(page));
+    middle->addLayout(CreateDocumentButtons());
     pageLayout->addLayout(middle);
 
     labelNotice = CreateLabel(
@@ -168,13 +182,13 @@ void TformDorvanta::CreateZadaniPage(QWidget* page) {
     buttonExportDat->setObjectName(QStringLiteral("buttonExportDat"));
     buttonExportDat->setAutoDefault(false);
     buttonExportDat->setVisible(false);
-    connect(buttonExportDat, &QPushButton::clicked, this, &TformDorvanta::buttonExportDatClick);
+    connect(buttonExportDat, &QPushButton::clicked, this, &TInputPage::buttonExportDatClick);
 
     SetTabOrder();
 }
 
-void TformDorvanta::CreateCircuitPanel(QWidget* page) {
-    panelVstupniUdaje = new QFrame(page);
+void TInputPage::CreateCircuitPanel() {
+    panelVstupniUdaje = new QFrame(this);
     panelVstupniUdaje->setObjectName(QStringLiteral("panelVstupniUdaje"));
     panelVstupniUdaje->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QHBoxLayout(panelVstupniUdaje);
@@ -207,8 +221,8 @@ void TformDorvanta::CreateCircuitPanel(QWidget* page) {
     layout->addLayout(grid);
 }
 
-QWidget* TformDorvanta::CreateCriteria(QWidget* page) {
-    auto* box = new QFrame(page);
+QWidget* TInputPage::CreateCriteria() {
+    auto* box = new QFrame(this);
     box->setObjectName(QStringLiteral("panelKriteria"));
     box->setFrameShape(QFrame::StyledPanel);
     auto* layout = new QVBoxLayout(box);
@@ -222,14 +236,17 @@ QWidget* TformDorvanta::CreateCriteria(QWidget* page) {
     radiobuttonByCapacitance->setChecked(true);
     radiobuttonByPartNumber = new QRadioButton(QStringLiteral("By Part Number:"), box);
     radiobuttonByPartNumber->setObjectName(QStringLiteral("radiobuttonByPartNumber"));
+    for (QRadioButton* button : {radiobuttonByCapacitance, radiobuttonByPartNumber}) {
+        button->setAccessibleName(WithoutColon(button->text()));
+    }
     choice->addWidget(radiobuttonByCapacitance);
     choice->addWidget(radiobuttonByPartNumber);
     choice->addStretch(1);
     layout->addLayout(choice);
     connect(radiobuttonByCapacitance, &QRadioButton::clicked, this,
-            &TformDorvanta::radiobuttonByCapacitanceClick);
+            &TInputPage::radiobuttonByCapacitanceClick);
     connect(radiobuttonByPartNumber, &QRadioButton::clicked, this,
-            &TformDorvanta::radiobuttonByPartNumberClick);
+            &TInputPage::radiobuttonByPartNumberClick);
 
     notebookParametry = new QStackedWidget(box);
     notebookParametry->setObjectName(QStringLiteral("notebookParametry"));
@@ -242,7 +259,7 @@ QWidget* TformDorvanta::CreateCriteria(QWidget* page) {
     return box;
 }
 
-QWidget* TformDorvanta::CreateCapacitancePage(QWidget* notebook) {
+QWidget* TInputPage::CreateCapacitancePage(QWidget* notebook) {
     auto* page = new QWidget(notebook);
     page->setObjectName(QStringLiteral("Capacitance"));
     auto* grid = new QGridLayout(page);
@@ -275,11 +292,11 @@ QWidget* TformDorvanta::CreateCapacitancePage(QWidget* notebook) {
     grid->addLayout(range, 0, 1);
     grid->addWidget(labelCase, 1, 0);
     grid->addWidget(comboboxCaseSize, 1, 1, Qt::AlignLeft);
-    connect(comboboxOperator, &QComboBox::activated, this, &TformDorvanta::comboboxOperatorChange);
+    connect(comboboxOperator, &QComboBox::activated, this, &TInputPage::comboboxOperatorChange);
     return page;
 }
 
-QWidget* TformDorvanta::CreatePartNumberPage(QWidget* notebook) {
+QWidget* TInputPage::CreatePartNumberPage(QWidget* notebook) {
     auto* page = new QWidget(notebook);
     page->setObjectName(QStringLiteral("PartNumber"));
     auto* grid = new QGridLayout(page);
@@ -295,6 +312,9 @@ QWidget* TformDorvanta::CreatePartNumberPage(QWidget* notebook) {
     // Series names are long: their list takes the whole first row.
     comboboxPNtype = CreateList(page, "comboboxPNtype", labelType, 262);
     comboboxPNtype->setMaxVisibleItems(9);
+    // A pick-only list's popup follows maxVisibleItems only as a plain list:
+    // styles such as Fusion otherwise open it over the whole screen height.
+    comboboxPNtype->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     comboboxPNCaseSize = CreateList(page, "comboboxPNCaseSize", labelCase, 56);
     comboboxPNcapacitance = CreateList(page, "comboboxPNcapacitance", labelCapacitance, 72);
     comboboxPNvoltage = CreateList(page, "comboboxPNvoltage", labelVoltage, 60);
@@ -313,15 +333,15 @@ QWidget* TformDorvanta::CreatePartNumberPage(QWidget* notebook) {
     grid->addWidget(labelCase, 1, 0);
     grid->addLayout(details, 1, 1);
     // Only the user's choices start the cascade; the program's do not.
-    connect(comboboxPNtype, &QComboBox::activated, this, &TformDorvanta::comboboxPNtypeChange);
-    connect(comboboxPNCaseSize, &QComboBox::activated, this,
-            &TformDorvanta::comboboxPNCaseSizeChange);
+    connect(comboboxPNtype, &QComboBox::activated, this, &TInputPage::comboboxPNtypeChange);
+    connect(comboboxPNCaseSize, &QComboBox::activated, this, &TInputPage::comboboxPNCaseSizeChange);
     connect(comboboxPNcapacitance, &QComboBox::activated, this,
-            &TformDorvanta::comboboxPNcapacitanceChange);
+            &TInputPage::comboboxPNcapacitanceChange);
     return page;
 }
 
-QLayout* TformDorvanta::CreateDocumentButtons(QWidget* page) {
+QLayout* TInputPage::CreateDocumentButtons() {
+    QWidget* page = this;
     auto* column = new QVBoxLayout();
     column->setSpacing(3);
     speedbuttonOtevritVoltageDerating = CreateDocumentButton(
@@ -337,17 +357,18 @@ QLayout* TformDorvanta::CreateDocumentButtons(QWidget* page) {
     column->addWidget(speedbuttonOtevritRippleCurrent);
     column->addWidget(speedbuttonOtevritFailureRate);
     column->addStretch(1);
-    connect(speedbuttonOtevritVoltageDerating, &QToolButton::clicked, this,
-            &TformDorvanta::speedbuttonOtevritVoltageDeratingClick);
-    connect(speedbuttonOtevritRippleCurrent, &QToolButton::clicked, this,
-            &TformDorvanta::speedbuttonOtevritRippleCurrentClick);
-    connect(speedbuttonOtevritFailureRate, &QToolButton::clicked, this,
-            &TformDorvanta::speedbuttonOtevritFailureRateClick);
+    const auto open = [this](QToolButton* button, ReferenceDocument document) {
+        connect(button, &QToolButton::clicked, this,
+                [this, document] { ShowReferenceDocument(this, document); });
+    };
+    open(speedbuttonOtevritVoltageDerating, ReferenceDocument::VoltageDerating);
+    open(speedbuttonOtevritRippleCurrent, ReferenceDocument::RippleCurrent);
+    open(speedbuttonOtevritFailureRate, ReferenceDocument::FailureRate);
     return column;
 }
 
 // Fields first, then the criterion, the documents and the wizard's buttons.
-void TformDorvanta::SetTabOrder() {
+void TInputPage::SetTabOrder() {
     const QList<QWidget*> order = {
         editRs,
         editRl,
@@ -373,19 +394,175 @@ void TformDorvanta::SetTabOrder() {
     editRs->setFocus();
 }
 
-// The document buttons open the reference documents.
-void TformDorvanta::speedbuttonOtevritVoltageDeratingClick() {
-    ShowReferenceDocument(this, ReferenceDocument::VoltageDerating);
-}
-void TformDorvanta::speedbuttonOtevritRippleCurrentClick() {
-    ShowReferenceDocument(this, ReferenceDocument::RippleCurrent);
-}
-void TformDorvanta::speedbuttonOtevritFailureRateClick() {
-    ShowReferenceDocument(this, ReferenceDocument::FailureRate);
+// The export of the built-in catalogue into a catalogue file.
+void TInputPage::buttonExportDatClick() {
 }
 
-// The export of the built-in catalogue into a catalogue file.
-void TformDorvanta::buttonExportDatClick() {
+void TInputPage::SetCatalogue(std::span<const TPartNoRecord> catalogue) {
+    Catalogue = catalogue;
+    // The items are written with "."; every number on the page uses the
+    // locale's separator, so that each item reads back as its own value.
+    const QString separator = ToQString(LocaleDecimalSeparator());
+    for (int i = 0; i < comboboxCapacitance1->count(); ++i) {
+        QString item = comboboxCapacitance1->itemText(i);
+        comboboxCapacitance1->setItemText(i, item.replace(QLatin1Char('.'), separator));
+    }
+    SetListItems(*comboboxCapacitance2, ListItems(*comboboxCapacitance1));
+    editRs->setText(FormatNumber(kDefaultRs));
+    editRl->setText(FormatNumber(kDefaultRl));
+    SelectText(*comboboxOperator, QStringLiteral(">"));
+    SelectText(*comboboxCapacitance1, FormatNumber(kDefaultCapacitance));
+
+    TValueList caseSizes;
+    FillCaseSizeList(Catalogue, tvAll, caseSizes);
+    SetListItems(*comboboxCaseSize, caseSizes);
+    SelectText(*comboboxCaseSize, kAllText);
+    SetListItems(*comboboxPNCaseSize, caseSizes);
+    SelectText(*comboboxPNCaseSize, kAllText);
+
+    QStringList series;
+    for (const auto name : SeriesNames) {
+        series.append(ToQString(name));
+    }
+    SetListItems(*comboboxPNtype, series);
+    SelectText(*comboboxPNtype, kAllText);
+
+    const std::string decimal = LocaleDecimalSeparator();
+    TValueList capacitances;
+    FillCapacitanceList(Catalogue, tvAll, kAll, capacitances, decimal);
+    SetListItems(*comboboxPNcapacitance, capacitances);
+    SelectText(*comboboxPNcapacitance, kAllText);
+    TValueList voltages;
+    FillVoltageList(Catalogue, tvAll, kAll, kAll, voltages, decimal);
+    SetListItems(*comboboxPNvoltage, voltages);
+    SelectText(*comboboxPNvoltage, kAllText);
+}
+
+void TInputPage::radiobuttonByCapacitanceClick() {
+    notebookParametry->setCurrentIndex(0);
+}
+
+void TInputPage::radiobuttonByPartNumberClick() {
+    notebookParametry->setCurrentIndex(1);
+}
+
+void TInputPage::comboboxOperatorChange() {
+    if (comboboxOperator->currentText() == kOperatorBetween) {
+        SetListInUse(*comboboxCapacitance2, true);
+    } else {
+        comboboxCapacitance2->setCurrentIndex(-1);
+        SetListInUse(*comboboxCapacitance2, false);
+    }
+}
+
+TTypVyrobku TInputPage::SelectedSeries() const {
+    return SeriesOf(ToStdString(ListText(*comboboxPNtype)));
+}
+
+// Each step refills the list below it; a list that comes out empty stops
+// the cascade, leaving the lists further down as they were.
+void TInputPage::comboboxPNtypeChange() {
+    const bool selected = RefillList(*comboboxPNCaseSize, [this](TValueList& list) {
+        FillCaseSizeList(Catalogue, SelectedSeries(), list);
+    });
+    if (selected) {
+        comboboxPNCaseSizeChange();
+    }
+}
+
+void TInputPage::comboboxPNCaseSizeChange() {
+    const bool selected = RefillList(*comboboxPNcapacitance, [this](TValueList& list) {
+        FillCapacitanceList(Catalogue, SelectedSeries(), ToStdString(ListText(*comboboxPNCaseSize)),
+                            list, LocaleDecimalSeparator());
+    });
+    if (selected) {
+        comboboxPNcapacitanceChange();
+    }
+}
+
+void TInputPage::comboboxPNcapacitanceChange() {
+    RefillList(*comboboxPNvoltage, [this](TValueList& list) {
+        FillVoltageList(Catalogue, SelectedSeries(), ToStdString(ListText(*comboboxPNCaseSize)),
+                        ToStdString(ListText(*comboboxPNcapacitance)), list,
+                        LocaleDecimalSeparator());
+    });
+}
+
+bool TInputPage::InputComplete() const {
+    return CircuitFilledIn() && CriterionComplete() && CircuitTextsAreNumbers();
+}
+
+bool TInputPage::CircuitFilledIn() const {
+    return !editRs->text().isEmpty() && !editRl->text().isEmpty() && !editImax->text().isEmpty() &&
+           !editVa->text().isEmpty();
+}
+
+bool TInputPage::CriterionComplete() const {
+    if (radiobuttonByCapacitance->isChecked()) {
+        if (comboboxOperator->currentIndex() < 0 || comboboxCapacitance1->currentIndex() < 0) {
+            return false;
+        }
+        if (comboboxOperator->currentText() == kOperatorBetween) {
+            if (comboboxCapacitance2->currentIndex() < 0) {
+                return false;
+            }
+            const auto first = ParseNumber(comboboxCapacitance1->currentText());
+            const auto second = ParseNumber(comboboxCapacitance2->currentText());
+            if (!first || !second || !(*first < *second)) {
+                return false;
+            }
+        }
+        return comboboxCaseSize->currentIndex() >= 0;
+    }
+    if (radiobuttonByPartNumber->isChecked()) {
+        return comboboxPNtype->currentIndex() >= 0 && comboboxPNCaseSize->currentIndex() >= 0 &&
+               comboboxPNcapacitance->currentIndex() >= 0 && comboboxPNvoltage->currentIndex() >= 0;
+    }
+    return false;
+}
+
+bool TInputPage::CircuitTextsAreNumbers() const {
+    for (const QLineEdit* field : {editRs, editRl, editImax, editVa}) {
+        if (!ValueOf(field)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::optional<TVstupniUdaje> TInputPage::Input() const {
+    const auto rs = ValueOf(editRs);
+    const auto rl = ValueOf(editRl);
+    const auto imax = ValueOf(editImax);
+    const auto va = ValueOf(editVa);
+    if (!rs || !rl || !imax || !va) {
+        return std::nullopt;
+    }
+    TVstupniUdaje input;
+    input.Resistance = *rs + *rl;
+    input.Imax = *imax;
+    input.Va = *va;
+    input.ByPartNumber = radiobuttonByPartNumber->isChecked();
+    input.DecimalSeparator = LocaleDecimalSeparator();
+    if (input.ByPartNumber) {
+        input.Parametry2.Series = SelectedSeries();
+        input.Parametry2.CaseSize = ToStdString(ListText(*comboboxPNCaseSize));
+        input.Parametry2.Capacitance = ToStdString(ListText(*comboboxPNcapacitance));
+        input.Parametry2.Voltage = ToStdString(ListText(*comboboxPNvoltage));
+        return input;
+    }
+    const auto first = ParseNumber(ListText(*comboboxCapacitance1));
+    const auto second = comboboxCapacitance2->currentIndex() < 0
+                            ? std::optional<Real>(0)
+                            : ParseNumber(comboboxCapacitance2->currentText());
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    input.Parametry1.Operator = OperatorFromText(ToStdString(comboboxOperator->currentText()));
+    input.Parametry1.Capacitance[1] = *first;
+    input.Parametry1.Capacitance[2] = *second;
+    input.Parametry1.CaseSize = ToStdString(ListText(*comboboxCaseSize));
+    return input;
 }
 
 } // namespace dorvanta
