@@ -85,9 +85,9 @@ Expected<void> WriteReport(const Options& options, const CommandRun& run) {
         return Unexpected(drawn.error());
     }
     const QByteArray& pdf = *drawn;
-    if (const auto written = WriteFileSafely(
-            options.Output,
-            std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (const auto written =
+            WriteFileSafely(options.Output, std::string_view(pdf.constData(),
+                                                             static_cast<std::size_t>(pdf.size())));
         !written) {
         return Unexpected(options.Output + ": " + written.error());
     }
@@ -104,10 +104,13 @@ CommandBody Declare(CLI::App& command) {
         .add_option("--output", options->Output, "the PDF file to write (replaced when it exists)")
         ->required()
         ->type_name("FILE");
-    command.add_option("--page-size", options->PageSize, "the paper: A4 (the default), Letter or Legal")
+    command
+        .add_option("--page-size", options->PageSize,
+                    "the paper: A4 (the default), Letter or Legal")
         ->check(CLI::IsMember({"A4", "Letter", "Legal"}))
         ->type_name("SIZE");
-    command.add_flag("--landscape", options->Landscape, "lay the pages out in landscape orientation")
+    command
+        .add_flag("--landscape", options->Landscape, "lay the pages out in landscape orientation")
         ->disable_flag_override();
     return [options](const CommandRun& run) {
         return WriteReport(*options, run);
@@ -119,7 +122,8 @@ CommandBody Declare(CLI::App& command) {
 Command ReportCommand() noexcept {
     return {"report",
             "Writes the printed report of the recommended parts, as the window prints it,\n"
-            "to a PDF file (A4 portrait unless --page-size or --landscape say otherwise). With --closest-match the header carries the note that\n"
+            "to a PDF file (A4 portrait unless --page-size or --landscape say otherwise). With "
+            "--closest-match the header carries the note that\n"
             "the application current exceeds the test current. No display is needed.",
             Declare};
 }

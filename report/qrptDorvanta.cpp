@@ -48,7 +48,6 @@ constexpr char16_t kFitCaptionBase[] = u"Failures in Time (10";
 constexpr char16_t kFitExponent[] = u"9";
 constexpr int kFitTemperature = kTemperature25;
 
-
 QPen RulePen(const TReportCanvas& canvas) {
     return QPen(Qt::black, canvas.Mm(kRuleWidth));
 }
@@ -80,8 +79,8 @@ void DrawFitExponent(TReportCanvas& canvas, double left, double top) {
         painter.fontMetrics().horizontalAdvance(QString::fromUtf16(kFitCaptionBase));
     const QFont captionFont = painter.font();
     painter.setFont(ReportFont(8));
-    const QRectF rect(canvas.Mm(left) + baseWidth, canvas.Mm(top + 0.3),
-                      canvas.Mm(5), canvas.Mm(kRowHeight / 2));
+    const QRectF rect(canvas.Mm(left) + baseWidth, canvas.Mm(top + 0.3), canvas.Mm(5),
+                      canvas.Mm(kRowHeight / 2));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, QString::fromUtf16(kFitExponent));
     painter.setFont(captionFont);
 }

@@ -65,9 +65,9 @@ inline constexpr double kPrintHeight = kPageHeight - 2 * kMarginTopBottom; // 27
 inline constexpr TBandHeights kReportBands = {10.85, 125.41, 24.61, 11.38};
 
 // The report's page on paper of `size` in `orientation`, with its margins.
-[[nodiscard]] QPageLayout ReportPageLayout(const QPageSize& size = QPageSize(QPageSize::A4),
-                                           QPageLayout::Orientation orientation =
-                                               QPageLayout::Portrait);
+[[nodiscard]] QPageLayout
+ReportPageLayout(const QPageSize& size = QPageSize(QPageSize::A4),
+                 QPageLayout::Orientation orientation = QPageLayout::Portrait);
 
 // The note under the title while the results page shows the closest-match note.
 inline constexpr char16_t kCurrentNote[] =

@@ -35,6 +35,9 @@ namespace dorvanta {
 namespace {
 
 constexpr int kLeftColumnWidth = 200;
+// Text widths are rounded per character; a few pixels keep the widest part
+// number clear of its elision.
+constexpr int kRoundingSlack = 4;
 constexpr const char* kTagProperty = "tag";
 constexpr int kTopTemperatureTag = 125;
 
@@ -214,7 +217,8 @@ void TResultsPage::SetCatalogue(std::span<const TPartNoRecord> catalogue) {
                                                                      nullptr, treeviewSeznamTypu) +
                             1);
     const int partWidth = 2 * treeviewSeznamTypu->indentation() +
-                          treeviewSeznamTypu->iconSize().width() + 2 * margin + widest;
+                          treeviewSeznamTypu->iconSize().width() + 2 * margin + widest +
+                          kRoundingSlack;
     // The column fills the tree and never gets narrower than that: a wider
     // part number makes the tree scroll sideways.
     treeviewSeznamTypu->header()->setMinimumSectionSize(partWidth);

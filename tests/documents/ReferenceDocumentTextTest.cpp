@@ -7,6 +7,7 @@
 #include "NumberText.h"
 #include "ReferenceDocuments.h"
 #include "Search.h"
+#include "SearchRun.h"
 #include "untKonstanty.h"
 
 #include "CatalogueFixture.h"
@@ -182,12 +183,10 @@ QString NextStep(const QString& text) {
 
 // How many built-in parts rated `vr` the search recommends at `va`.
 std::size_t Recommended(Real vr, const QString& va) {
-    TResultList list;
-    TRejectReasons reasons;
-    FindParts(BuiltInCatalogue(), AnyPartAt(Read(va)), list, reasons, false);
+    const TSearchOutcome found = SearchCatalogue(BuiltInCatalogue(), AnyPartAt(Read(va)), false);
     std::size_t count = 0;
-    for (const TResultLine& line : list) {
-        count += line.Info->RatedVoltage == vr ? 1 : 0;
+    for (const TResultLine& line : found.Parts) {
+        count += line.RatedVoltage() == vr ? 1 : 0;
     }
     return count;
 }
@@ -198,11 +197,10 @@ bool RecommendedWithValues(TTypVyrobku series, const QString& vr, const QString&
                            int temperatureIndex) {
     const TPartNoRecord entry =
         testing::Entry(std::string(SeriesCode(series)) + "A106M010#", "A", "10", vr.toStdString());
-    TResultList list;
-    TRejectReasons reasons;
-    FindParts({&entry, 1}, AnyPartAt(Read(va)), list, reasons, false);
-    return list.size() == 1 &&
-           HasTemperatureValues(series, temperatureIndex, list[0].Info->Pocitane.Derating);
+    const TSearchOutcome found = SearchCatalogue({&entry, 1}, AnyPartAt(Read(va)), false);
+    return found.Parts.size() == 1 &&
+           HasTemperatureValues(series, temperatureIndex,
+                                CandidateInfo(found.Parts[0]).Pocitane.Derating);
 }
 
 struct LimitRow {

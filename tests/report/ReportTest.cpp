@@ -354,7 +354,9 @@ TEST(ReportTest, OnEveryPaperTheFooterAndThePageTextStandInsideEveryPage) {
         const TResultList list = KelParts(c.Parts);
         TquickreportDorvanta report(list, ".");
         report.SetPage(ReportPageLayout(QPageSize(c.Paper), c.Orientation));
-        const QByteArray pdf = ReportPdf(report);
+        const auto drawn = ReportPdf(report);
+        ASSERT_TRUE(drawn);
+        const QByteArray& pdf = *drawn;
         EXPECT_TRUE(PdfInfo(pdf).contains(c.PdfInfoSize)) << PdfInfo(pdf).toStdString();
 
         const QStringList pages = PdfPages(pdf);

@@ -91,7 +91,7 @@ TEST_F(DetailsFit, EveryValueOfTheBuiltInCatalogueAtExtremeApplications) {
     const struct {
         const char* imax;
         const char* va;
-    } applications[] = {{"1", "1"}, {"100", "1"}, {"0.001", "1"}, {"100", "50"}, {"0.01", "4"}};
+    } applications[] = {{"1", "1"}, {"100", "1"}, {"0.001", "1"}};
     for (const auto& application : applications) {
         SCOPED_TRACE(std::string("Imax ") + application.imax + " A, Va " + application.va + " V");
         Search(application.imax, application.va);
