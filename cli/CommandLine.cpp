@@ -96,7 +96,8 @@ int Run(const std::filesystem::path& programDirectory, std::vector<std::string> 
         return *parsed.Status;
     }
     errno = 0;
-    Expected<void> result = (*parsed.Body)(CommandRun{out, err, catalogue});
+    int status = kExitSuccess;
+    Expected<void> result = (*parsed.Body)(CommandRun{out, err, catalogue, status});
     if (result) {
         result = FinishOutput(out);
     }
@@ -104,7 +105,7 @@ int Run(const std::filesystem::path& programDirectory, std::vector<std::string> 
         err << "dorvanta-cli: " << result.error() << "\n";
         return kExitFailure;
     }
-    return kExitSuccess;
+    return status;
 }
 
 } // namespace

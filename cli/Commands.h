@@ -28,6 +28,9 @@ struct CommandRun {
     std::ostream& Out;
     std::ostream& Err;
     const CatalogueSource& Catalogue;
+    // The exit status of a command that ran to its end; a review sets 3 when
+    // a part of the list fails the maker's rules.
+    int& Status;
 };
 
 // Runs the command with the values that its options received; a failure

@@ -479,3 +479,81 @@ TEST(Cli, AReportThatCannotBeWrittenFailsAndKeepsTheOldFile) {
         std::regex_match(missing.err, std::regex("dorvanta-cli: /nonexistent-dir/r.pdf: .+\n")))
         << missing.err;
 }
+
+namespace {
+
+// The review of a parts list: the exit status a build gate reads, the
+// outputs, and what an unreadable list or a bad option gives.
+TEST(Cli, CheckReviewsAPartsListAndGatesOnIt) {
+    const std::string sample =
+        std::string("'") + DORVANTA_SOURCE_DIR + "/docs/examples/psu-parts-list.csv'";
+    const std::string circuit = " --va 5 --imax 10 --rs 0.1 --rl 0.01";
+    const CliRun text = Cli("check " + sample + circuit);
+    EXPECT_EQ(text.status, 3) << text.err;
+    EXPECT_NE(
+        text.out.find("14 lines: 4 recommended, 4 not recommended, 6 not in catalogue, 0 bad"),
+        std::string::npos)
+        << text.out;
+
+    const CliRun json = Cli("check " + sample + circuit + " --format json");
+    EXPECT_EQ(json.status, 3);
+    const auto review = nlohmann::json::parse(json.out);
+    EXPECT_EQ(review.at("lines").size(), 14U);
+    EXPECT_EQ(review.at("summary").at("not_in_catalogue"), 6);
+    for (const auto& line : review.at("lines")) {
+        EXPECT_TRUE(line.contains("designators") && line.contains("replacements"));
+    }
+
+    const std::string output = ::testing::TempDir() + "review.csv";
+    const CliRun csv = Cli("check " + sample + circuit + " --format csv --output '" + output + "'");
+    EXPECT_EQ(csv.status, 3);
+    EXPECT_EQ(csv.out, "");
+    EXPECT_NE(ReadFile(output).find("KRBD226*035#"), std::string::npos);
+
+    const struct {
+        std::string arguments;
+        int status;
+        std::string pattern;
+    } failures[] = {
+        {"check /nonexistent/list.csv" + circuit, 1, ".*No such file or directory.*"},
+        {"check " + sample + " --temperature 99", 2, ".*99.*"},
+        {"check " + sample + " --column nonsense", 1, ".*--column nonsense.*"},
+    };
+    for (const auto& f : failures) {
+        SCOPED_TRACE(f.arguments);
+        const CliRun run = Cli(f.arguments);
+        EXPECT_EQ(run.status, f.status);
+        EXPECT_TRUE(
+            std::regex_search(run.err, std::regex(f.pattern.substr(2, f.pattern.size() - 4))))
+            << run.err;
+    }
+}
+
+// A catalogue CSV becomes a catalogue file whose entries are the export's
+// byte for byte; a bad line writes nothing.
+TEST(Cli, ImportCatalogueWritesTheExportsEntries) {
+    const std::string dir = ::testing::TempDir();
+    const std::string imported = dir + "imported.dat";
+    const std::string exported = dir + "exported.dat";
+    const CliRun import = Cli(std::string("import-catalogue '") + DORVANTA_SOURCE_DIR +
+                              "/data/catalogue.csv' '" + imported + "' --date 2004-04-13");
+    ASSERT_EQ(import.status, 0) << import.err;
+    EXPECT_EQ(import.out, imported + ": 2072 entries\n");
+    ASSERT_EQ(Cli("export-catalogue '" + exported + "'").status, 0);
+    EXPECT_EQ(ReadFile(imported).substr(101), ReadFile(exported).substr(101));
+    const CliRun info = Cli("--catalogue '" + imported + "' info");
+    EXPECT_NE(info.out.find("Entries: 2072"), std::string::npos) << info.out;
+
+    const std::string bad = dir + "bad.csv";
+    std::ofstream(bad) << "part_number,case_size,capacitance,rated_voltage,dcl_max,df,esr_max\n"
+                       << "KELD106*035#0300,D,10,35,3.5,6,300\n"
+                       << "KELD106*035#0300,D,ten,35,3.5,6,300\n";
+    const std::string target = dir + "never.dat";
+    std::remove(target.c_str());
+    const CliRun failed = Cli("import-catalogue '" + bad + "' '" + target + "'");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("line 3"), std::string::npos) << failed.err;
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+} // namespace
