@@ -277,6 +277,7 @@ std::vector<TPartNoRecord> ReplacementCatalogue() {
 
 std::vector<std::string> PartNumbers(const std::vector<TCheckedPart>& parts) {
     std::vector<std::string> numbers;
+    numbers.reserve(parts.size());
     for (const TCheckedPart& part : parts) {
         numbers.push_back(part.PartNumber);
     }
