@@ -292,7 +292,7 @@ TEST(RippleCurrentDocument, EveryCellOfThePowerTableIsThePublishedOne) {
                                   QStringLiteral("Case letter"), QStringLiteral("Series groups."));
     const QStringList lines = table.split(u'\n');
     ASSERT_FALSE(lines.isEmpty());
-    const QString header = lines.front();
+    const QString& header = lines.front();
     const QStringList captions = {QStringLiteral("General"), QStringLiteral("KEQ"),
                                   QStringLiteral("WIR, WIE"), QStringLiteral("WIQ"),
                                   QStringLiteral("KYR")};
