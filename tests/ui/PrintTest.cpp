@@ -53,7 +53,7 @@ using DialogChoice = std::function<void(QPrintDialog*)>;
 // Answers the next print dialog with `accept`, after `choose`, and notes what
 // it offered, while the returned timer lives.
 [[nodiscard]] std::unique_ptr<QTimer> AnswerPrintDialog(DialogSettings& seen, bool accept,
-                                                        DialogChoice choose = {}) {
+                                                        const DialogChoice& choose = {}) {
     return WhenModal<QPrintDialog>([&seen, accept, choose](QPrintDialog* dialog) {
         seen.Shown = true;
         seen.MinPage = dialog->minPage();
