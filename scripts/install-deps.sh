@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkgconf git ca-certificates
+  g++ cmake ninja-build pkgconf git ca-certificates ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   fonts-liberation poppler-utils xvfb xauth xdg-utils

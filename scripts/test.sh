@@ -11,6 +11,12 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 ./scripts/check-format.sh
 
+# Compiler results are shared between checkouts when ccache is there: the
+# paths it hashes are taken relative to this checkout.
+if command -v ccache >/dev/null 2>&1; then
+  export CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+fi
+
 cmake --preset ci >/dev/null
 cmake --build --preset ci
 ctest --preset ci
