@@ -2,6 +2,7 @@
 
 #include "DeratingRule.h"
 #include "NumberText.h"
+#include "ResultsCsv.h"
 
 #include <array>
 #include <functional>
@@ -81,17 +82,6 @@ void WritePart(std::ostream& out, std::string_view role, const TCheckedPart& par
     out << "      " << Padded(std::string(role), 12) << PartText(part) << "  " << part.Message
         << "\n"
         << "      " << std::string(12, ' ') << FiguresText(part, temperatureIndex) << "\n";
-}
-
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
-    }
-    std::string quoted(1, '"');
-    for (const char c : text) {
-        quoted.append(c == '"' ? 2 : 1, c);
-    }
-    return quoted + '"';
 }
 
 std::string CsvNumber(const std::optional<Real>& value) {

@@ -10,21 +10,6 @@ namespace dorvanta {
 
 namespace {
 
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
-    }
-    std::string quoted = "\"";
-    for (const char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    quoted += '"';
-    return quoted;
-}
-
 // One row: `scalar(field)` for a text or number field, `element(field, t)`
 // for each temperature caption index t of an array field.
 template <typename Scalar, typename Element> std::string Row(Scalar scalar, Element element) {
@@ -49,6 +34,21 @@ template <typename Scalar, typename Element> std::string Row(Scalar scalar, Elem
 }
 
 } // namespace
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    quoted += '"';
+    return quoted;
+}
 
 std::string ResultsCsvHeader() {
     return Row([](const TResultField& field) { return std::string(field.Name); },

@@ -10,11 +10,16 @@
 
 #include <ostream>
 #include <string>
+#include <string_view>
 
 namespace dorvanta {
 
 // Rows end with "\n". A text field that holds a comma, a quote or a line
 // break is quoted, its quotes doubled.
+// A CSV field: the text as it is, or quoted with its quotes doubled when it
+// holds a comma, a quote or a line break.
+[[nodiscard]] std::string CsvField(std::string_view text);
+
 [[nodiscard]] std::string ResultsCsvHeader();
 [[nodiscard]] std::string ResultsCsvRow(const TResultLine& line);
 

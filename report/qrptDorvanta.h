@@ -73,9 +73,9 @@ ReportPageLayout(const QPageSize& size = QPageSize(QPageSize::A4),
 inline constexpr char16_t kCurrentNote[] =
     u"Application current exceeds the test current. Experimental verification recommended.";
 
-// The value of the row "Moltren Test Surge [A]" for a part of `series`: for
-// WIR parts 1.1 times the application surge, for every other series the test
-// surge that the evaluation computed (and the window shows).
+// The printed "Moltren Test Surge [A]" of a part of `series`: 1.1 times the
+// application surge for a WIR part, otherwise the test surge that the
+// evaluation computed (and the window shows).
 [[nodiscard]] Real PrintedTestSurge(TTypVyrobku series, const TPocitaneInfo& values) noexcept;
 
 // The report's fonts, requested by the names the layout was made for; on
