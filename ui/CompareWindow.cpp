@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -32,6 +33,7 @@ namespace {
 constexpr int kRowCount = static_cast<int>(kFieldCount);
 
 const QString kBestValue = QStringLiteral("Best value of the row");
+constexpr qreal kLargestScreenShare = 0.9;
 
 TField FieldOfRow(int row) {
     return static_cast<TField>(row);
@@ -105,8 +107,9 @@ void TCompareWindow::CreateTable() {
     tableCompare->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves the table for the buttons; the arrows move in it.
     tableCompare->setTabKeyNavigation(false);
-    tableCompare->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    // Rows as close as the details table's.
     tableCompare->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tableCompare->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 
 void TCompareWindow::CreateButtons() {
@@ -198,9 +201,18 @@ void TCompareWindow::FillTable() {
     labelPoznamkaDerating->setVisible(missing);
 }
 
+// The whole table in view where the screen has room for it; the user may
+// make the window smaller still.
 void TCompareWindow::FitToTable() {
-    tableCompare->updateGeometry();
-    adjustSize();
+    const QSize room = screen()->availableGeometry().size() * kLargestScreenShare;
+    const int frame = 2 * tableCompare->frameWidth();
+    const QSize table(tableCompare->verticalHeader()->sizeHint().width() +
+                          tableCompare->horizontalHeader()->length() + frame,
+                      tableCompare->horizontalHeader()->sizeHint().height() +
+                          tableCompare->verticalHeader()->length() + frame);
+    tableCompare->setMinimumSize(table.boundedTo(room));
+    resize(sizeHint().boundedTo(room));
+    tableCompare->setMinimumSize(0, 0);
 }
 
 QString TCompareWindow::TableText() const {

@@ -23,9 +23,9 @@ using Screenshot = WindowFixture;
 void Search(TformDorvanta& form, const char* imax, const char* va) {
     FindIn<QLineEdit>(form, "editImax")->setText(QString::fromLatin1(imax));
     FindIn<QLineEdit>(form, "editVa")->setText(QString::fromLatin1(va));
-    QTest::qWait(5);
+    WindowFixture::Idle();
     FindIn<QAction>(form, "actionNext")->trigger();
-    QTest::qWait(5);
+    WindowFixture::Idle();
 }
 
 // The tree's node of `partNumber`, its group opened.
