@@ -26,6 +26,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include <map>
 #include <vector>
 
 namespace dorvanta {
@@ -133,16 +134,15 @@ protected:
     }
 
     // Per row heading, the columns whose value is marked as the best.
-    [[nodiscard]] static std::vector<std::pair<QString, std::vector<bool>>>
-    Marks(const TCompareWindow* window) {
+    [[nodiscard]] static std::map<QString, std::vector<bool>> Marks(const TCompareWindow* window) {
         const QTableWidget* table = Table(window);
-        std::vector<std::pair<QString, std::vector<bool>>> marks;
+        std::map<QString, std::vector<bool>> marks;
         for (int row = 0; row < table->rowCount(); ++row) {
-            std::vector<bool> best;
+            std::vector<bool> best(static_cast<std::size_t>(table->columnCount()));
             for (int column = 0; column < table->columnCount(); ++column) {
-                best.push_back(table->item(row, column)->font().bold());
+                best[static_cast<std::size_t>(column)] = table->item(row, column)->font().bold();
             }
-            marks.emplace_back(table->verticalHeaderItem(row)->text(), best);
+            marks.emplace(table->verticalHeaderItem(row)->text(), best);
         }
         return marks;
     }
@@ -362,8 +362,7 @@ TEST_F(CompareParts, TheBestValueOfEachRowIsMarkedTiesIncluded) {
         Choose(window, c.temperature);
         const auto marks = Marks(window);
         for (const auto& [heading, best] : c.marks) {
-            const auto row = std::find_if(marks.begin(), marks.end(),
-                                          [&](const auto& mark) { return mark.first == heading; });
+            const auto row = marks.find(heading);
             ASSERT_NE(row, marks.end()) << heading.toStdString();
             EXPECT_EQ(row->second, best) << heading.toStdString();
         }
