@@ -9,11 +9,27 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build/ci}"
-for tool in xvfb-run dbus-run-session; do
+for tool in Xvfb dbus-run-session; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "skipped: $tool is not installed"
     exit 77
   fi
 done
-exec xvfb-run -a -s "-screen 0 1280x800x24" \
-  dbus-run-session -- /usr/bin/python3 scripts/atspi-check.py "$build"
+
+# The X server picks a free display itself and writes its number once it
+# accepts clients, so that runs side by side never race for one.
+scratch="$(mktemp -d)"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$scratch/display" 2>"$scratch/xvfb.log" &
+xvfb=$!
+trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -r "$scratch"' EXIT
+for _ in $(seq 100); do
+  [ -s "$scratch/display" ] && break
+  sleep 0.1
+done
+if [ ! -s "$scratch/display" ]; then
+  echo "Xvfb did not start:" >&2
+  cat "$scratch/xvfb.log" >&2
+  exit 1
+fi
+DISPLAY=":$(head -n 1 "$scratch/display")" dbus-run-session -- \
+  /usr/bin/python3 scripts/atspi-check.py "$build"
