@@ -236,7 +236,8 @@ void TCompareWindow::buttonCopyClick() {
 }
 
 void TCompareWindow::buttonSaveCsvClick() {
-    SaveResultsAsCsv(this, Parts, QStringLiteral("Save Compared Parts as CSV"));
+    SaveResultsAsCsv(this, Parts, QStringLiteral("Save Compared Parts as CSV"),
+                     QStringLiteral("compared-parts.csv"));
 }
 
 void TCompareWindow::buttonPrintClick() {

@@ -69,13 +69,14 @@ QLabel* CreateDeratingNote(QWidget* parent) {
         QColor(255, 0, 0));
 }
 
-void SaveResultsAsCsv(QWidget* owner, const TResultList& list, const QString& title) {
+void SaveResultsAsCsv(QWidget* owner, const TResultList& list, const QString& title,
+                      const QString& fileName) {
     QFileDialog dialog(owner, title);
     dialog.setObjectName(QStringLiteral("dialogSaveResults"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("results.csv"));
+    dialog.selectFile(fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
@@ -337,7 +338,8 @@ void TResultsPage::actionCopyPartNumberExecute() {
 
 void TResultsPage::actionSaveResultsExecute() {
     if (const TResultList* list = Model->List()) {
-        SaveResultsAsCsv(this, *list, QStringLiteral("Save Results as CSV"));
+        SaveResultsAsCsv(this, *list, QStringLiteral("Save Results as CSV"),
+                         QStringLiteral("results.csv"));
     }
 }
 

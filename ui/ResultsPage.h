@@ -100,9 +100,11 @@ private:
 // hidden, its line kept free.
 [[nodiscard]] QLabel* CreateDeratingNote(QWidget* parent);
 
-// Asks for a file through the save dialog titled `title` and writes `list`
-// there as CSV, through the safe writer; a failed write is reported in a
-// message box and leaves any file of that name as it was.
-void SaveResultsAsCsv(QWidget* owner, const TResultList& list, const QString& title);
+// Asks for a file through the save dialog titled `title`, which proposes
+// `fileName`, and writes `list` there as CSV, through the safe writer; a
+// failed write is reported in a message box and leaves any file of that
+// name as it was.
+void SaveResultsAsCsv(QWidget* owner, const TResultList& list, const QString& title,
+                      const QString& fileName);
 
 } // namespace dorvanta
