@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>

@@ -4,8 +4,6 @@
 
 #include <QGroupBox>
 
-#include <array>
-
 class QRadioButton;
 
 namespace dorvanta {
