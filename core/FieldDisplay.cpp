@@ -11,6 +11,18 @@ using enum TFieldFormat;
 using enum NumberPattern;
 
 constexpr Real kOhmPerMilliohm = 0.001L;
+// The blanks of the FIT caption that its raised "9" stands over.
+constexpr std::string_view kExponentBlanks = "10   hrs";
+constexpr std::string_view kExponentWritten = "10⁹ hrs";
+// How a temperature caption names its temperature.
+constexpr std::string_view kAt25 = "25°C";
+
+void ReplaceFirst(std::string& text, std::string_view what, std::string_view with) {
+    const auto at = text.find(what);
+    if (at != std::string::npos) {
+        text.replace(at, what.size(), with);
+    }
+}
 
 const TTemperatureValues* ArrayOf(TField field, const TPocitaneInfo& values) noexcept {
     switch (field) {
@@ -109,6 +121,24 @@ std::string FieldText(TField field, const TPartNoInfo& part, TTypVyrobku series,
     default:
         return FieldPatternText(field, value, separator);
     }
+}
+
+std::string PlainCaption(std::string_view caption) {
+    std::string text(caption);
+    ReplaceFirst(text, kExponentBlanks, kExponentWritten);
+    return text;
+}
+
+std::string FieldCaption(TField field, std::string_view temperature) {
+    const TFieldDisplay& display = FieldDisplay(field);
+    std::string text = PlainCaption(display.Caption);
+    if (display.ByTemperature) {
+        ReplaceFirst(text, kAt25, std::string(temperature) + "°C");
+    }
+    if (text.ends_with(':')) {
+        text.pop_back();
+    }
+    return text;
 }
 
 std::string_view TopTemperatureCaption(TTypVyrobku series) noexcept {

@@ -74,6 +74,15 @@ extern const std::array<TFieldDisplay, kFieldCount> FieldDisplays;
 [[nodiscard]] std::string FieldPatternText(TField field, Real value,
                                            std::string_view separator = ".");
 
+// A caption as one line of text: the raised exponent of the FIT caption
+// written in ("Failures in Time (10⁹ hrs) @ 25°C").
+[[nodiscard]] std::string PlainCaption(std::string_view caption);
+
+// The caption of `field` as one line of text, the temperature of a
+// temperature row named `temperature` ("85", "125"), without a closing
+// colon ("LxWxH").
+[[nodiscard]] std::string FieldCaption(TField field, std::string_view temperature);
+
 // The temperature text under which a series' top-temperature values (index
 // 5) stand: "105" for WIR, "175" for KWG, "125" for every other series.
 [[nodiscard]] std::string_view TopTemperatureCaption(TTypVyrobku series) noexcept;

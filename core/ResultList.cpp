@@ -99,6 +99,14 @@ void TResultList::Add(std::string_view text, std::unique_ptr<TPartNoInfo> info) 
     lines_.push_back(TResultLine{StoreText(text), given, {}});
 }
 
+void TResultList::Add(const TResultLine& line) {
+    if (line.Given != nullptr) {
+        Add(line.Text, std::make_unique<TPartNoInfo>(*line.Given));
+        return;
+    }
+    lines_.push_back(TResultLine{StoreText(line.Text), nullptr, line.Compact});
+}
+
 void TResultList::Clear() noexcept {
     lines_.clear();
     textBlocks_.clear();

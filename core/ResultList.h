@@ -56,6 +56,8 @@ public:
              const TCompactCandidate& candidate);
     // A line whose candidate is given whole.
     void Add(std::string_view text, std::unique_ptr<TPartNoInfo> info);
+    // A copy of another list's line: its text and its candidate.
+    void Add(const TResultLine& line);
     void Clear() noexcept;
     void Reserve(std::size_t count) { lines_.reserve(count); }
 

@@ -64,9 +64,8 @@ const std::array<TTemperatureRow, 6> kTemperatureRows = {{
 // The captions that name the temperature: Irms, Vrms, Failure Rate, FIT, MTBF.
 constexpr std::array<int, 5> kTemperatureCaptionRows = {9, 10, 11, 12, 13};
 
-// The blanks of row 13's caption that the raised "9" stands over.
+// Where row 13's raised "9" stands.
 const QString kFitBase = QStringLiteral("Failures in Time (10");
-const QString kFitBlanks = QStringLiteral("10   hrs");
 
 QLabel* CreateLabel(QWidget* parent, const QString& name, const QString& text,
                     const QColor& colour) {
@@ -85,17 +84,26 @@ QString Name(const char* prefix, const char* stem, const char* suffix) {
     return QString::fromLatin1(prefix) + QString::fromLatin1(stem) + QString::fromLatin1(suffix);
 }
 
-// What a screen reader says for a caption: the exponent of row 13 included.
-QString SpokenCaption(const QString& caption) {
-    QString spoken = caption;
-    return spoken.replace(kFitBlanks, QStringLiteral("10⁹ hrs"));
-}
-
 QString Utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace
+
+QString SpokenValue(const QString& caption, const QString& value, const QString& unit) {
+    QString spoken = ToQString(PlainCaption(caption.toStdString()));
+    if (value.isEmpty()) {
+        return spoken;
+    }
+    if (spoken.endsWith(QLatin1Char(':'))) {
+        spoken.chop(1);
+    }
+    spoken += QStringLiteral(": ") + value;
+    if (!unit.isEmpty()) {
+        spoken += QLatin1Char(' ') + unit;
+    }
+    return spoken;
+}
 
 TDetailsPanel::TDetailsPanel(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("panelDetails"));
@@ -173,18 +181,8 @@ void TDetailsPanel::SetCaption(int row, const QString& text) {
 // 100 µF"); an empty value leaves the caption alone.
 void TDetailsPanel::UpdateSpokenRow(int row) {
     const auto i = static_cast<std::size_t>(row);
-    QString spoken = SpokenCaption(Captions[i]->text());
-    const QString value = Values[i]->text();
-    if (!value.isEmpty()) {
-        if (spoken.endsWith(QLatin1Char(':'))) {
-            spoken.chop(1);
-        }
-        spoken += QStringLiteral(": ") + value;
-        if (Units[i] != nullptr) {
-            spoken += QLatin1Char(' ') + Units[i]->text();
-        }
-    }
-    Values[i]->setAccessibleName(spoken);
+    Values[i]->setAccessibleName(SpokenValue(Captions[i]->text(), Values[i]->text(),
+                                             Units[i] != nullptr ? Units[i]->text() : QString()));
 }
 
 // A value wider than its column steps down in size, then closes up its

@@ -65,4 +65,10 @@ private:
     QFont ValueFont; // the face of a value that fits as it is
 };
 
+// What a screen reader says for a shown value: its caption on one line, the
+// value and its unit ("Capacitance @ 25°C, 120 Hz: 100 µF"); the caption
+// alone while there is no value.
+[[nodiscard]] QString SpokenValue(const QString& caption, const QString& value,
+                                  const QString& unit);
+
 } // namespace dorvanta

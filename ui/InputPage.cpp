@@ -12,6 +12,7 @@
 #include "Series.h"
 #include "ValueLists.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -60,6 +61,12 @@ QComboBox* CreateList(QWidget* parent, const char* name, QLabel* label, int widt
         label->setBuddy(list);
         list->setAccessibleName(WithoutColon(label->text()));
     }
+    // The accessibility bus reads a list's choice as the selected entry of
+    // its drop-down, which the drop-down marks only while it is open.
+    QObject::connect(list, &QComboBox::currentIndexChanged, list, [list](int index) {
+        list->view()->selectionModel()->select(list->model()->index(index, list->modelColumn()),
+                                               QItemSelectionModel::ClearAndSelect);
+    });
     return list;
 }
 

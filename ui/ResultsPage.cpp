@@ -1,12 +1,15 @@
 #include "ResultsPage.h"
 
 #include "ApplicationTitle.h"
+#include "CompareWindow.h"
 #include "DeratingRule.h"
 #include "DetailsPanel.h"
+#include "FieldDisplay.h"
 #include "LocaleTexts.h"
 #include "ResultsCsv.h"
 #include "ResultsTreeModel.h"
 #include "SafeFileWriter.h"
+#include "TemperatureChoice.h"
 #include "Text1252.h"
 #include "untKonstanty.h"
 
@@ -16,20 +19,19 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QShortcut>
 #include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace dorvanta {
 namespace {
@@ -38,24 +40,6 @@ constexpr int kLeftColumnWidth = 200;
 // Text widths are rounded per character; a few pixels keep the widest part
 // number clear of its elision.
 constexpr int kRoundingSlack = 4;
-constexpr const char* kTagProperty = "tag";
-constexpr int kTopTemperatureTag = 125;
-
-// The temperature index that a button's tag selects.
-int TemperatureIndexOfTag(int tag) {
-    switch (tag) {
-    case -55:
-        return kTemperature55;
-    case 40:
-        return kTemperature40;
-    case 85:
-        return kTemperature85;
-    case kTopTemperatureTag:
-        return kTemperatureTop;
-    default:
-        return kTemperature25;
-    }
-}
 
 QLabel* CreateNote(QWidget* parent, const char* name, const QString& text, const QColor& colour) {
     auto* note = new QLabel(text, parent);
@@ -75,8 +59,37 @@ QLabel* CreateNote(QWidget* parent, const char* name, const QString& text, const
 } // namespace
 
 QString TopTemperatureText(TTypVyrobku series) {
-    return ToQString(
-        TemperatureCaptions[static_cast<std::size_t>(TopTemperatureCaptionIndex(series))]);
+    return ToQString(TopTemperatureCaption(series));
+}
+
+QLabel* CreateDeratingNote(QWidget* parent) {
+    return CreateNote(
+        parent, "labelPoznamkaDerating",
+        QStringLiteral("KMD and KYD series are defined by 0.5 Vr @ 85°C and 0.2 Vr @ 125°C."),
+        QColor(255, 0, 0));
+}
+
+void SaveResultsAsCsv(QWidget* owner, const TResultList& list, const QString& title,
+                      const QString& fileName) {
+    QFileDialog dialog(owner, title);
+    dialog.setObjectName(QStringLiteral("dialogSaveResults"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return;
+    }
+    const QString file = dialog.selectedFiles().constFirst();
+    const auto written =
+        WriteFileSafely(QFileInfo(file).filesystemAbsoluteFilePath(), ResultsCsv(list));
+    if (!written) {
+        QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
+                        QStringLiteral("The results could not be saved to %1:\n%2")
+                            .arg(QDir::toNativeSeparators(file), ToQString(written.error())),
+                        QMessageBox::Ok, owner);
+        box.exec();
+    }
 }
 
 TResultsPage::TResultsPage(QWidget* parent) : QWidget(parent) {
@@ -117,7 +130,9 @@ void TResultsPage::CreateTree() {
     treeviewSeznamTypu->setHeaderHidden(true);
     treeviewSeznamTypu->setUniformRowHeights(true);
     treeviewSeznamTypu->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    treeviewSeznamTypu->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Several parts are chosen for a comparison; the current one shows its
+    // details.
+    treeviewSeznamTypu->setSelectionMode(QAbstractItemView::ExtendedSelection);
     treeviewSeznamTypu->setIconSize(QSize(kImageSize, kImageSize));
     treeviewSeznamTypu->setContextMenuPolicy(Qt::CustomContextMenu);
     // The selection stays visible when the tree loses the focus.
@@ -128,8 +143,10 @@ void TResultsPage::CreateTree() {
     treeviewSeznamTypu->setPalette(palette);
     treeviewSeznamTypu->setModel(Model);
     treeviewSeznamTypu->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(treeviewSeznamTypu->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { treeviewSeznamTypuChange(current); });
     connect(treeviewSeznamTypu->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { treeviewSeznamTypuChange(SelectedNode()); });
+            &TResultsPage::actionComparePartsUpdate);
     connect(treeviewSeznamTypu, &QWidget::customContextMenuRequested, this,
             &TResultsPage::treeviewSeznamTypuContextPopup);
     // The keyboard's ways to the menu, at the current node.
@@ -145,46 +162,14 @@ void TResultsPage::CreateTree() {
 }
 
 void TResultsPage::CreateTemperatureChoice() {
-    groupboxTemperature = new QGroupBox(QStringLiteral(" Temperature [°C] "), this);
-    groupboxTemperature->setObjectName(QStringLiteral("groupboxTemperature"));
+    groupboxTemperature = new TTemperatureChoice(this);
     groupboxTemperature->setFixedWidth(kLeftColumnWidth);
-    // Five buttons in the width of the tree: a narrow gap beside each circle.
-    groupboxTemperature->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
-    auto* row = new QHBoxLayout(groupboxTemperature);
-    row->setContentsMargins(4, 0, 2, 2);
-    row->setSpacing(0);
-    const auto create = [this, row](const char* name, int tag) {
-        auto* button = new QRadioButton(QString::number(tag), groupboxTemperature);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setProperty(kTagProperty, tag);
-        // A style sheet does not hand the window's face down by itself.
-        button->setFont(groupboxTemperature->font());
-        row->addWidget(button);
-        connect(button, &QRadioButton::toggled, this, [this, button](bool checked) {
-            if (checked) {
-                radiobutton25stupnuClick(button);
-            }
-        });
-        return button;
-    };
-    radiobutton55stupnu = create("radiobutton55stupnu", -55);
-    radiobutton25stupnu = create("radiobutton25stupnu", 25);
-    radiobutton40stupnu = create("radiobutton40stupnu", 40);
-    radiobutton85stupnu = create("radiobutton85stupnu", 85);
-    radiobutton125stupnu = create("radiobutton125stupnu", kTopTemperatureTag);
-    {
-        // Checked at start without running the handler: the captions
-        // already name 25 °C.
-        const QSignalBlocker blocker(radiobutton25stupnu);
-        radiobutton25stupnu->setChecked(true);
-    }
+    connect(groupboxTemperature, &TTemperatureChoice::Chosen, this,
+            &TResultsPage::radiobutton25stupnuClick);
 }
 
 void TResultsPage::CreateNotes() {
-    labelPoznamkaDerating = CreateNote(
-        this, "labelPoznamkaDerating",
-        QStringLiteral("KMD and KYD series are defined by 0.5 Vr @ 85°C and 0.2 Vr @ 125°C."),
-        QColor(255, 0, 0));
+    labelPoznamkaDerating = CreateDeratingNote(this);
     labelPoznamkaCurrent = CreateNote(this, "labelPoznamkaCurrent",
                                       QStringLiteral("Application current exceeds the test "
                                                      "current. Experimental verification "
@@ -202,6 +187,15 @@ void TResultsPage::CreateContextMenu() {
     connect(actionCopyPartNumber, &QAction::triggered, this,
             &TResultsPage::actionCopyPartNumberExecute);
     connect(actionSaveResults, &QAction::triggered, this, &TResultsPage::actionSaveResultsExecute);
+    actionCompareParts = popupSeznamTypu->addAction(QStringLiteral("Compare Selected Parts..."));
+    actionCompareParts->setObjectName(QStringLiteral("actionCompareParts"));
+    actionCompareParts->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    // The shortcut works in the tree as well as in its menu.
+    actionCompareParts->setShortcutContext(Qt::WidgetShortcut);
+    treeviewSeznamTypu->addAction(actionCompareParts);
+    actionCompareParts->setEnabled(false);
+    connect(actionCompareParts, &QAction::triggered, this,
+            &TResultsPage::actionComparePartsExecute);
 }
 
 void TResultsPage::SetCatalogue(std::span<const TPartNoRecord> catalogue) {
@@ -227,10 +221,12 @@ void TResultsPage::SetCatalogue(std::span<const TPartNoRecord> catalogue) {
 
 void TResultsPage::BuildTree(const TResultList& list) {
     Model->Build(list);
+    actionComparePartsUpdate();
 }
 
 void TResultsPage::ClearTree() {
     Model->Clear();
+    actionComparePartsUpdate();
 }
 
 void TResultsPage::SelectFirstPart() {
@@ -249,13 +245,24 @@ bool TResultsPage::CurrentNoteShown() const {
     return !labelPoznamkaCurrent->isHidden();
 }
 
-QModelIndex TResultsPage::SelectedNode() const {
-    const QModelIndexList selected = treeviewSeznamTypu->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? QModelIndex() : selected.first();
+QModelIndex TResultsPage::CurrentNode() const {
+    return treeviewSeznamTypu->currentIndex();
 }
 
-const TResultLine* TResultsPage::SelectedLine() const {
-    return Model->Line(SelectedNode());
+const TResultLine* TResultsPage::CurrentLine() const {
+    return Model->Line(CurrentNode());
+}
+
+std::vector<const TResultLine*> TResultsPage::SelectedLines() const {
+    std::vector<const TResultLine*> lines;
+    for (const QModelIndex& node : treeviewSeznamTypu->selectionModel()->selectedIndexes()) {
+        if (const TResultLine* line = Model->Line(node)) {
+            lines.push_back(line);
+        }
+    }
+    // The lines stand in one array in tree order.
+    std::sort(lines.begin(), lines.end(), std::less<>());
+    return lines;
 }
 
 void TResultsPage::treeviewSeznamTypuChange(const QModelIndex& node) {
@@ -269,25 +276,24 @@ void TResultsPage::treeviewSeznamTypuChange(const QModelIndex& node) {
     const TPartNoInfo part = CandidateInfo(*line);
     panelDetails->ShowPartValues(part, series);
     const QString top = TopTemperatureText(series);
-    radiobutton125stupnu->setText(top);
-    if (radiobutton125stupnu->isChecked()) {
+    groupboxTemperature->SetTopText(top);
+    if (TemperatureIndex == kTemperatureTop) {
         SetTemperatureCaptions(top);
     }
     ShowTemperatureValues(part, series);
 }
 
-void TResultsPage::radiobutton25stupnuClick(QRadioButton* sender) {
-    const int tag = sender->property(kTagProperty).toInt();
-    QString text = sender->text();
-    const QModelIndex node = SelectedNode();
-    if (tag == kTopTemperatureTag && node.isValid()) {
+void TResultsPage::radiobutton25stupnuClick(int temperatureIndex) {
+    QString text = groupboxTemperature->CheckedText();
+    const QModelIndex node = CurrentNode();
+    if (temperatureIndex == kTemperatureTop && node.isValid()) {
         // A group node stands for no series: its top temperature is 125.
         const TResultLine* line = Model->Line(node);
         text = TopTemperatureText(line != nullptr ? SeriesOf(line->PartNumber()) : tvAll);
     }
     // The captions find the text to replace from the previous index.
     SetTemperatureCaptions(text);
-    TemperatureIndex = static_cast<std::uint8_t>(TemperatureIndexOfTag(tag));
+    TemperatureIndex = static_cast<std::uint8_t>(temperatureIndex);
     ClearTemperatureValues();
     if (const TResultLine* line = Model->Line(node)) {
         ShowTemperatureValues(CandidateInfo(*line), SeriesOf(line->PartNumber()));
@@ -320,40 +326,46 @@ void TResultsPage::treeviewSeznamTypuContextPopup(const QPoint& position) {
     if (Model->rowCount() == 0) {
         return;
     }
-    actionCopyPartNumber->setEnabled(SelectedLine() != nullptr);
+    actionCopyPartNumber->setEnabled(CurrentLine() != nullptr);
     popupSeznamTypu->popup(treeviewSeznamTypu->viewport()->mapToGlobal(position));
 }
 
 void TResultsPage::actionCopyPartNumberExecute() {
-    if (const TResultLine* line = SelectedLine()) {
+    if (const TResultLine* line = CurrentLine()) {
         QGuiApplication::clipboard()->setText(ToQString(line->PartNumber()));
     }
 }
 
 void TResultsPage::actionSaveResultsExecute() {
-    const TResultList* list = Model->List();
-    if (list == nullptr) {
+    if (const TResultList* list = Model->List()) {
+        SaveResultsAsCsv(this, *list, QStringLiteral("Save Results as CSV"),
+                         QStringLiteral("results.csv"));
+    }
+}
+
+void TResultsPage::actionComparePartsUpdate() {
+    actionCompareParts->setEnabled(SelectedLines().size() >= 2);
+}
+
+// The selected parts side by side, in a window of their own; a window that
+// is open already shows them instead of its former parts.
+void TResultsPage::actionComparePartsExecute() {
+    const std::vector<const TResultLine*> lines = SelectedLines();
+    if (lines.size() < 2) {
         return;
     }
-    QFileDialog dialog(this, QStringLiteral("Save Results as CSV"));
-    dialog.setObjectName(QStringLiteral("dialogSaveResults"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("results.csv"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
+    TResultList parts;
+    parts.Reserve(lines.size());
+    for (const TResultLine* line : lines) {
+        parts.Add(*line);
     }
-    const QString file = dialog.selectedFiles().constFirst();
-    const auto written =
-        WriteFileSafely(QFileInfo(file).filesystemAbsoluteFilePath(), ResultsCsv(*list));
-    if (!written) {
-        QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
-                        QStringLiteral("The results could not be saved to %1:\n%2")
-                            .arg(QDir::toNativeSeparators(file), ToQString(written.error())),
-                        QMessageBox::Ok, this);
-        box.exec();
+    if (formCompare == nullptr) {
+        formCompare = new TCompareWindow(this);
     }
+    formCompare->ShowParts(std::move(parts), TemperatureIndex, CurrentNoteShown());
+    formCompare->show();
+    formCompare->raise();
+    formCompare->activateWindow();
 }
 
 } // namespace dorvanta

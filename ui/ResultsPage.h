@@ -6,24 +6,25 @@
 #include "ResultList.h"
 #include "Series.h"
 
+#include <QPointer>
 #include <QWidget>
 
-#include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 class QMenu;
 class QModelIndex;
-class QRadioButton;
 class QTreeView;
 
 namespace dorvanta {
 
+class TCompareWindow;
 class TDetailsPanel;
 class TResultsTreeModel;
+class TTemperatureChoice;
 
 class TResultsPage : public QWidget {
     Q_OBJECT
@@ -50,10 +51,10 @@ public:
     [[nodiscard]] bool CurrentNoteShown() const;
 
 private:
-    // The selection of the tree changed to `node` (invalid: none).
+    // The tree's current node changed to `node` (invalid: none).
     void treeviewSeznamTypuChange(const QModelIndex& node);
-    // `sender`, one of the five temperature buttons, became checked.
-    void radiobutton25stupnuClick(QRadioButton* sender);
+    // The temperature button of `temperatureIndex` became checked.
+    void radiobutton25stupnuClick(int temperatureIndex);
     void ClearPartValues();
     void ClearTemperatureValues();
     // Rows 9 to 14 of `part` at the chosen temperature, or the derating note
@@ -65,31 +66,44 @@ private:
     void CreateTemperatureChoice();
     void CreateNotes();
     void CreateContextMenu();
-    [[nodiscard]] QModelIndex SelectedNode() const;
-    [[nodiscard]] const TResultLine* SelectedLine() const;
+    [[nodiscard]] QModelIndex CurrentNode() const;
+    [[nodiscard]] const TResultLine* CurrentLine() const;
+    // The lines of the selected part nodes, in tree order.
+    [[nodiscard]] std::vector<const TResultLine*> SelectedLines() const;
     void treeviewSeznamTypuContextPopup(const QPoint& position);
+    void actionComparePartsUpdate();
     void actionCopyPartNumberExecute();
     void actionSaveResultsExecute();
+    void actionComparePartsExecute();
 
     std::uint8_t TemperatureIndex = kTemperature25;
     TResultsTreeModel* Model = nullptr;
     QTreeView* treeviewSeznamTypu = nullptr;
-    QGroupBox* groupboxTemperature = nullptr;
-    QRadioButton* radiobutton55stupnu = nullptr;
-    QRadioButton* radiobutton25stupnu = nullptr;
-    QRadioButton* radiobutton40stupnu = nullptr;
-    QRadioButton* radiobutton85stupnu = nullptr;
-    QRadioButton* radiobutton125stupnu = nullptr;
+    TTemperatureChoice* groupboxTemperature = nullptr;
     TDetailsPanel* panelDetails = nullptr;
     QLabel* labelPoznamkaDerating = nullptr;
     QLabel* labelPoznamkaCurrent = nullptr;
     QMenu* popupSeznamTypu = nullptr;
     QAction* actionCopyPartNumber = nullptr;
     QAction* actionSaveResults = nullptr;
+    QAction* actionCompareParts = nullptr;
+    // The window of the compared parts while it is open.
+    QPointer<TCompareWindow> formCompare;
 };
 
 // The caption of a series' top temperature: "175" (KWG), "105" (WIR) or
 // "125".
 [[nodiscard]] QString TopTemperatureText(TTypVyrobku series);
+
+// The red note under a temperature at which a KMD or KYD part has no values;
+// hidden, its line kept free.
+[[nodiscard]] QLabel* CreateDeratingNote(QWidget* parent);
+
+// Asks for a file through the save dialog titled `title`, which proposes
+// `fileName`, and writes `list` there as CSV, through the safe writer; a
+// failed write is reported in a message box and leaves any file of that
+// name as it was.
+void SaveResultsAsCsv(QWidget* owner, const TResultList& list, const QString& title,
+                      const QString& fileName);
 
 } // namespace dorvanta

@@ -53,6 +53,25 @@ TEST(TResultList, FindsALineIgnoringLetterCase) {
     EXPECT_EQ(list[0].PartNumber(), "KELD106*035#0300");
 }
 
+TEST(TResultList, CopiesLinesOfAnotherListWithTheirCandidates) {
+    const std::vector<TPartNoRecord> catalogue = {testing::KELD106(), testing::KYRA336()};
+    TResultList searched;
+    TRejectReasons reasons;
+    FindParts(catalogue, testing::Application(0.11L, 1, 5), searched, reasons, false);
+    searched.Add("KRBA106*006# 6.3", Rated(6.3L));
+    ASSERT_GE(searched.size(), 2U);
+    TResultList copied;
+    copied.Add(searched[searched.size() - 1]);
+    copied.Add(searched[0]);
+    searched.Clear(); // the copies own their texts and candidates
+    ASSERT_EQ(copied.size(), 2U);
+    EXPECT_EQ(copied[0].Text, "KRBA106*006# 6.3");
+    EXPECT_EQ(CandidateInfo(copied[0]).RatedVoltage, 6.3L);
+    EXPECT_EQ(copied[1].Text, "KELD106*035#0300 35");
+    EXPECT_EQ(CandidateInfo(copied[1]).RatedVoltage, 35);
+    EXPECT_EQ(CandidateInfo(copied[1]).CaseSize, "D");
+}
+
 TEST(ResultLineText, ConvertsThePartNumberToUtf8) {
     EXPECT_EQ(ResultLineText("KEL\xB5", "35"), "KEL\xC2\xB5 35");
 }

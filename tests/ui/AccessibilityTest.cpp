@@ -77,6 +77,22 @@ TEST_F(Accessibility, EveryControlOfTheInputPageIsNamedAfterItsLabel) {
     EXPECT_EQ(Read(Find<QComboBox>("comboboxCapacitance1")).Value, QStringLiteral("0.1"));
     EXPECT_EQ(Read(Find<QComboBox>("comboboxCaseSize")).Value, QStringLiteral("all"));
     EXPECT_EQ(Read(Find<QLineEdit>("editRs")).Value, QStringLiteral("0.1"));
+    // Over the desktop's bus a list's choice is read as the selected entry
+    // of its drop-down, closed as it is.
+    for (const QString& choice : {QStringLiteral("="), QStringLiteral("<>")}) {
+        list->setCurrentIndex(list->findText(choice));
+        QAccessibleInterface* entries = QAccessible::queryAccessibleInterface(list)->child(0);
+        ASSERT_NE(entries, nullptr);
+        ASSERT_NE(entries->tableInterface(), nullptr);
+        QStringList selected;
+        for (int row = 0; row < entries->tableInterface()->rowCount(); ++row) {
+            QAccessibleInterface* entry = entries->tableInterface()->cellAt(row, 0);
+            if (entry != nullptr && entry->state().selected) {
+                selected.append(entry->text(QAccessible::Name));
+            }
+        }
+        EXPECT_EQ(selected, QStringList{choice});
+    }
 
     // No list or radio button of the page is left to be named by its value.
     for (QComboBox* each : Find<QWidget>("Zadani")->findChildren<QComboBox*>()) {

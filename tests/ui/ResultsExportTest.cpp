@@ -25,41 +25,14 @@ protected:
     }
 
     // Saves through the file dialog, naming `file`; returns the text of the
-    // message box that followed, if any. `checked` false skips the dialog's
-    // own check of the name, as a name that a desktop's dialog accepts may
-    // still fail.
+    // message box that followed, if any.
     QString SaveAs(const QString& file, bool checked = true) {
-        // The dialog's own question before replacing a file, or the
-        // program's message after a failed write; answered only while this
-        // runs.
-        QString message;
-        QTimer boxes;
-        boxes.setInterval(5);
-        QObject::connect(&boxes, &QTimer::timeout, &boxes, [&message] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
-            }
-            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
-                yes->click();
-                return;
-            }
-            message = box->windowTitle() + QStringLiteral(": ") + box->text();
-            EXPECT_EQ(box->icon(), QMessageBox::Critical);
-            box->accept();
-        });
-        boxes.start();
-        const auto answering = WhenModal<QFileDialog>([file, checked](QFileDialog* dialog) {
-            dialog->selectFile(file);
-            if (checked) {
-                QMetaObject::invokeMethod(dialog, "accept");
-            } else {
-                QMetaObject::invokeMethod(dialog, "done", Q_ARG(int, QDialog::Accepted));
-            }
-        });
-        Find<QAction>("actionSaveResults")->trigger();
-        Idle();
-        return message;
+        return SaveThroughDialog(
+            [this] {
+                Find<QAction>("actionSaveResults")->trigger();
+                Idle();
+            },
+            file, checked);
     }
 
     [[nodiscard]] static QByteArray Read(const QString& file) {
@@ -68,17 +41,23 @@ protected:
     }
 };
 
-TEST_F(ResultsMenu, OffersTheTwoCommands) {
+TEST_F(ResultsMenu, OffersTheThreeCommands) {
     Tree()->customContextMenuRequested(Tree()->visualRect(Tree()->currentIndex()).center());
     auto* menu = Find<QMenu>("popupSeznamTypu");
     ASSERT_TRUE(menu->isVisible());
     QStringList texts;
+    QStringList enabled;
     for (const QAction* action : menu->actions()) {
         texts.append(action->text());
-        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+        if (action->isEnabled()) {
+            enabled.append(action->text());
+        }
     }
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Copy Part Number"),
-                                  QStringLiteral("Save Results as CSV...")}));
+                                  QStringLiteral("Save Results as CSV..."),
+                                  QStringLiteral("Compare Selected Parts...")}));
+    // One part is selected: nothing to compare it with.
+    EXPECT_EQ(enabled, texts.mid(0, 2));
     menu->hide();
     Select(Nodes()->index(0, 0));
     Tree()->customContextMenuRequested(QPoint(4, 4));

@@ -61,6 +61,15 @@ template <class T> T* FindIn(const QObject& parent, const char* name) {
 }
 
 class WindowFixture : public testing::Test {
+public:
+    // Runs the event loop until it waits for more events, as a user's
+    // program does between two keystrokes.
+    static void Idle() {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+
 protected:
     void SetUp() override {
         ASSERT_TRUE(Directory.isValid());
@@ -87,14 +96,6 @@ protected:
     // test framework reports the exception as the test's failure), so that
     // a renamed control fails its tests instead of crashing the test run.
     template <class T> T* Find(const char* name) const { return FindIn<T>(*Form, name); }
-
-    // Runs the event loop until it waits for more events, as a user's
-    // program does between two keystrokes.
-    static void Idle() {
-        QEventLoop loop;
-        QTimer::singleShot(5, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
 
     [[nodiscard]] bool Enabled(const char* action) const {
         return Find<QAction>(action)->isEnabled();
