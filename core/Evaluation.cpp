@@ -264,22 +264,42 @@ bool ComputeLeakage(const SeriesRules& rules, Real va, Real vr, Real dclMax,
 }
 
 // The maker's test surge and the application's surge current.
+// The maker's surge test: the factor of the rated voltage and the resistance
+// in ohm in series with the part's ESR.
+struct SurgeTest {
+    Real Factor = 1.1L;
+    Real Resistance = 0.45L;
+};
+
+SurgeTest SurgeTestOf(const SeriesRules& rules) noexcept {
+    switch (rules.surge) {
+    case SurgeRule::KMD:
+        return {0.5L, 0.45L};
+    case SurgeRule::Microchip:
+        return {0.7337L, 1};
+    case SurgeRule::Standard:
+        break;
+    }
+    return {};
+}
+
+// The test circuit's resistance in ohm: the part's ESR and the test's own.
+Real TestCircuit(const SeriesRules& rules, Real esr) noexcept {
+    return esr * 0.001L + SurgeTestOf(rules).Resistance;
+}
+
+// The maker's test surge of a part whose test circuit is not 0.
+Real TestSurgeOf(const SeriesRules& rules, Real vr, Real esr) noexcept {
+    return vr * SurgeTestOf(rules).Factor / TestCircuit(rules, esr);
+}
+
 bool ComputeSurge(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
                   TPocitaneInfo& p) noexcept {
-    Real factor = 1.1L;
-    Real testResistance = 0.45L; // ohm in series with the part's ESR
-    if (rules.surge == SurgeRule::KMD) {
-        factor = 0.5L;
-    } else if (rules.surge == SurgeRule::Microchip) {
-        factor = 0.7337L;
-        testResistance = 1;
-    }
-    const Real testCircuit = esr * 0.001L + testResistance;
     const Real esrOhm = esr * 0.001L;
-    if (testCircuit == 0 || esrOhm == 0) {
+    if (TestCircuit(rules, esr) == 0 || esrOhm == 0) {
         return false;
     }
-    p.TestSurge = vr * factor / testCircuit;
+    p.TestSurge = TestSurgeOf(rules, vr, esr);
     const Real drive = data.Va / esrOhm;
     if (!Finite(drive)) {
         return false; // an overflow that the limit would hide
@@ -428,7 +448,6 @@ TCompactCandidate TPartEvaluation::Compact(const TPartNoRecord& entry) const noe
     c.DF = Rules(series_).keepsDF ? entry.DF : Extended{};
     c.ESRmax = entry.ESRmax;
     c.Derating = Extended::from(p.Derating);
-    c.TestSurge = Extended::from(p.TestSurge);
     c.AppSurge = Extended::from(p.AppSurge);
     c.Ripple = Extended::from(base_.Ripple);
     c.FailureRate = Extended::from(base_.FailureRate);
@@ -446,7 +465,7 @@ TPartNoInfo ExpandCandidate(const TCompactCandidate& c) {
     candidate.ESRmax = c.ESRmax.value();
     TPocitaneInfo& p = candidate.Pocitane;
     p.Derating = c.Derating.value();
-    p.TestSurge = c.TestSurge.value();
+    p.TestSurge = TestSurgeOf(Rules(c.Series), candidate.RatedVoltage, candidate.ESRmax);
     p.AppSurge = c.AppSurge.value();
     const TEvaluationBase base{c.Ripple.value(), c.FailureRate.value(), c.Leakage.value()};
     FillArrays(Rules(c.Series), base, candidate.ESRmax, p);

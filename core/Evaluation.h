@@ -52,7 +52,8 @@ struct TEvaluationBase {
 
 // What a search keeps of an entry it accepts: the catalogue values as the
 // file holds them and the computed values from which every field of the
-// candidate follows, 114 bytes. Self-contained: it outlives the catalogue.
+// candidate follows (the test surge from the rated voltage and the ESR),
+// 104 bytes. Self-contained: it outlives the catalogue.
 struct TCompactCandidate {
     ShortString<kCaseSizeCapacity> CaseSize; // Windows-1252
     TTypVyrobku Series = tvAll;
@@ -62,7 +63,6 @@ struct TCompactCandidate {
     Extended DF; // 0 for a series that carries none
     Extended ESRmax;
     Extended Derating;
-    Extended TestSurge;
     Extended AppSurge;
     Extended Ripple;      // TEvaluationBase::Ripple
     Extended FailureRate; // TEvaluationBase::FailureRate

@@ -82,12 +82,20 @@ int BinaryExponent(Real magnitude) noexcept {
 // significand unless the scaled value lies near a half (or near either end
 // of the range). Those rare values, and magnitudes whose scale is not an
 // exact power of ten, give nothing: the library's conversion serves them.
+// No step changes the rounding mode (as floor and integer conversions of
+// x87 reals do, slowly).
 std::optional<DecimalDigits> ToFifteenDigits(Real magnitude) {
     constexpr Real kLow = 1e14L;
     constexpr Real kHigh = 1e15L;
     constexpr Real kMargin = 1.0L / 1024; // far above the scaling's error
-    // An estimate of the decimal exponent, corrected by the scaled value.
-    int exponent = static_cast<int>(std::floor(BinaryExponent(magnitude) * 0.30102999566398120L));
+    constexpr Real kUnitAt63 = 0x1p63L;   // where the reals are the integers
+    constexpr int kLargestBinaryExponent = 1000;
+    const int binaryExponent = BinaryExponent(magnitude);
+    if (binaryExponent > kLargestBinaryExponent || binaryExponent < -kLargestBinaryExponent) {
+        return std::nullopt;
+    }
+    // floor(binaryExponent × log10 2), then corrected by the scaled value.
+    int exponent = (binaryExponent * 78913) >> 18;
     for (int attempt = 0; attempt < 2; ++attempt) {
         const int scale = kGeneralDigits - 1 - exponent;
         if (scale > kLargestExactPower || scale < -kLargestExactPower) {
@@ -103,25 +111,28 @@ std::optional<DecimalDigits> ToFifteenDigits(Real magnitude) {
             ++exponent;
             continue;
         }
-        const Real whole = std::floor(scaled);
-        const Real fraction = scaled - whole; // exact: both below 2^50
+        // Added to 2^63 the scaled value rounds to the nearest integer,
+        // which then stands in the significand's bits.
+        const Real shifted = scaled + kUnitAt63;
+        const Real fraction = scaled - (shifted - kUnitAt63); // exact, within ±1/2
         if (scaled - kLow < kMargin || kHigh - scaled < kMargin ||
-            std::fabs(fraction - 0.5L) < kMargin) {
+            0.5L - std::fabs(fraction) < kMargin) {
             return std::nullopt;
         }
-        auto significand = static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1 : 0);
-        int point = exponent + 1;
-        if (static_cast<Real>(significand) == kHigh) { // 999...9.5 and above
-            significand /= 10;
-            ++point;
+        std::array<std::uint8_t, kExtendedSize> bytes{};
+        EncodeExtended(shifted, bytes.data());
+        std::uint64_t significand = 0;
+        for (int i = 7; i >= 0; --i) {
+            significand = (significand << 8) | bytes[static_cast<std::size_t>(i)];
         }
+        significand -= std::uint64_t{1} << 63;
         DecimalDigits result;
         std::array<char, 24> buffer{};
         const auto [end, ec] =
             std::to_chars(buffer.data(), buffer.data() + buffer.size(), significand);
-        (void)ec; // 15 or 16 digits fit
+        (void)ec; // 15 digits fit
         result.digits.assign(buffer.data(), end);
-        result.point = point;
+        result.point = exponent + 1;
         return result;
     }
     return std::nullopt;

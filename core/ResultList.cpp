@@ -10,6 +10,10 @@
 
 namespace dorvanta {
 
+// A search of a large catalogue keeps hundreds of thousands of lines: two
+// cache lines each at most.
+static_assert(sizeof(TResultLine) <= 128);
+
 namespace {
 
 // The text store grows by blocks, from the first block's size doubling up
