@@ -90,6 +90,7 @@ std::optional<DecimalDigits> ToFifteenDigits(Real magnitude) {
     constexpr Real kMargin = 1.0L / 1024; // far above the scaling's error
     constexpr Real kUnitAt63 = 0x1p63L;   // where the reals are the integers
     constexpr int kLargestBinaryExponent = 1000;
+    constexpr std::uint64_t kFifteenDigitsEnd = 1'000'000'000'000'000;
     const int binaryExponent = BinaryExponent(magnitude);
     if (binaryExponent > kLargestBinaryExponent || binaryExponent < -kLargestBinaryExponent) {
         return std::nullopt;
@@ -126,13 +127,18 @@ std::optional<DecimalDigits> ToFifteenDigits(Real magnitude) {
             significand = (significand << 8) | bytes[static_cast<std::size_t>(i)];
         }
         significand -= std::uint64_t{1} << 63;
+        int point = exponent + 1;
+        if (significand == kFifteenDigitsEnd) { // 999...9.5 and above
+            significand /= 10;
+            ++point;
+        }
         DecimalDigits result;
         std::array<char, 24> buffer{};
         const auto [end, ec] =
             std::to_chars(buffer.data(), buffer.data() + buffer.size(), significand);
         (void)ec; // 15 digits fit
         result.digits.assign(buffer.data(), end);
-        result.point = exponent + 1;
+        result.point = point;
         return result;
     }
     return std::nullopt;
