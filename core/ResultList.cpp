@@ -4,6 +4,7 @@
 #include "TextCase.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <numeric>
@@ -141,14 +142,51 @@ std::optional<std::size_t> TResultList::IndexOf(std::string_view text) const noe
 }
 
 void TResultList::Sort() {
-    // The sort moves 4-byte indices and reads each line's voltage and text
-    // where they stand; each line then moves once, to its place.
+    // The sort moves 4-byte indices and reads each line's text where it
+    // stands; each line then moves once, to its place. A list of a few
+    // hundred rated voltages or fewer compares them by their rank among the
+    // list's voltages, computed once per line, instead of decoding two
+    // voltages per comparison: the same answer for every pair, so the same
+    // order as CompareResults gives, equal lines included.
     std::vector<std::uint32_t> order(lines_.size());
     std::iota(order.begin(), order.end(), std::uint32_t{0});
-    std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
-        return CompareResults(lines_[a], lines_[b]) < 0;
-    });
+    if (const auto ranks = VoltageRanks()) {
+        std::sort(order.begin(), order.end(), [this, &ranks](std::uint32_t a, std::uint32_t b) {
+            const std::uint8_t ra = (*ranks)[a];
+            const std::uint8_t rb = (*ranks)[b];
+            return ra != rb ? ra < rb : lines_[a].Text < lines_[b].Text;
+        });
+    } else {
+        std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+            return CompareResults(lines_[a], lines_[b]) < 0;
+        });
+    }
     Permute(lines_, order);
+}
+
+std::optional<std::vector<std::uint8_t>> TResultList::VoltageRanks() const {
+    constexpr std::size_t kMostVoltages = 256;
+    std::vector<Real> voltages;
+    for (const TResultLine& line : lines_) {
+        const Real v = line.RatedVoltage();
+        if (std::isnan(v)) {
+            return std::nullopt; // unordered: CompareResults alone decides
+        }
+        if (std::find(voltages.begin(), voltages.end(), v) == voltages.end()) {
+            if (voltages.size() == kMostVoltages) {
+                return std::nullopt;
+            }
+            voltages.push_back(v);
+        }
+    }
+    std::sort(voltages.begin(), voltages.end());
+    std::vector<std::uint8_t> ranks(lines_.size());
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto rank =
+            std::lower_bound(voltages.begin(), voltages.end(), lines_[i].RatedVoltage());
+        ranks[i] = static_cast<std::uint8_t>(rank - voltages.begin());
+    }
+    return ranks;
 }
 
 int CompareResults(const TResultLine& a, const TResultLine& b) noexcept {

@@ -7,6 +7,7 @@
 #include "RecordStorage.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,6 +80,9 @@ public:
     void Sort();
 
 private:
+    // The rank of each line's rated voltage among the list's voltages;
+    // nothing for more than 256 voltages or a voltage that is not a number.
+    [[nodiscard]] std::optional<std::vector<std::uint8_t>> VoltageRanks() const;
     // Room for `size` characters of text that stays where it is.
     [[nodiscard]] char* TextRoom(std::size_t size);
     [[nodiscard]] std::string_view StoreText(std::string_view text);
