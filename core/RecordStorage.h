@@ -41,11 +41,10 @@ public:
     }
 
     void deallocate(T* storage, std::size_t count) noexcept {
-        const std::size_t bytes = count * sizeof(T);
-        if (bytes < kHugeAllocation) {
-            ::operator delete(storage, bytes);
+        if (count * sizeof(T) < kHugeAllocation) {
+            ::operator delete(storage);
         } else {
-            ::operator delete(storage, bytes, kHugeAlignment);
+            ::operator delete(storage, kHugeAlignment);
         }
     }
 
