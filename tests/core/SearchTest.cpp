@@ -346,6 +346,32 @@ TEST(FindParts, BuiltInTwinEntriesGiveTwoLinesWithTheirOwnValues) {
     EXPECT_EQ(list.IndexOf("wirb226m010# 10"), 0U);
 }
 
+// A search of a catalogue of many entries keeps its lines and their texts in
+// storage of several megabytes, its texts spread over blocks of growing
+// size: every copy of an entry gives the line of that entry's own search.
+TEST(FindParts, ALargeCatalogueGivesTheLinesOfEachCopyOfItsEntries) {
+    const std::vector<TPartNoRecord> entries = {testing::KELD106(), testing::KWGC155(),
+                                                testing::KMDB157(), testing::KYRA336()};
+    constexpr std::size_t kCopies = 12'000; // 48,000 lines of 128 bytes
+    std::vector<TPartNoRecord> catalogue;
+    for (std::size_t i = 0; i < kCopies; ++i) {
+        catalogue.insert(catalogue.end(), entries.begin(), entries.end());
+    }
+    const TVstupniUdaje data = Application(0.11L, 0.5L, 5);
+    TResultList once;
+    TResultList large;
+    TRejectReasons reasons;
+    FindParts(entries, data, once, reasons, false);
+    FindParts(catalogue, data, large, reasons, false);
+    ASSERT_EQ(once.size(), entries.size());
+    ASSERT_EQ(large.size(), kCopies * entries.size());
+    for (std::size_t i = 0; i < large.size(); ++i) {
+        const TResultLine& expected = once[i % once.size()];
+        ASSERT_EQ(large[i].Text, expected.Text) << i;
+        ASSERT_EQ(CandidateInfo(large[i]), CandidateInfo(expected)) << i;
+    }
+}
+
 TEST(RejectReasonName, IsTheValueName) {
     EXPECT_EQ(RejectReasonName(rrVoltage), "rrVoltage");
     EXPECT_EQ(RejectReasonName(rrSurge), "rrSurge");
