@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <limits>
 #include <new>
 #include <stdexcept>
 
@@ -82,13 +83,13 @@ TCatalogueLoad LoadBuiltIn(std::string startMessage, TPartNumbers& catalogue) {
 }
 
 // Reads the entries after the header of a file that passed the check. The
-// entries replace `catalogue` only when every one of them was read. They are
-// read block by block through a small buffer and appended to a vector of
-// their final size: each page of the catalogue is written once (a vector
-// sized first would be zeroed first), and only one block is held twice.
+// entries replace `catalogue` only when every one of them was read. Their
+// storage is sized once from the stream's length and left unwritten (see
+// TRecordAllocator), then the entries are read straight into it: each page
+// of the catalogue is written once, by the read, and no byte is copied
+// twice.
 TCatalogueLoad LoadEntries(std::istream& in, const TCatalogueCheck& check,
                            const TLocaleTexts& locale, TPartNumbers& catalogue) {
-    constexpr std::size_t kBlockEntries = 4096;
     const auto size = StreamSize(in);
     if (!size) {
         return Failure(TCatalogueLoad::Outcome::IoFailure, size.error(), catalogue);
@@ -98,24 +99,15 @@ TCatalogueLoad LoadEntries(std::istream& in, const TCatalogueCheck& check,
         return Failure(TCatalogueLoad::Outcome::IoFailure, SystemErrorText(0), catalogue);
     }
     TPartNumbers entries;
-    TPartNumbers block;
-    if (!Allocated([&] {
-            entries.reserve(records - 1);
-            block.resize(std::min<std::uint64_t>(records - 1, kBlockEntries));
-        })) {
+    if (records - 1 > std::numeric_limits<std::size_t>::max() / kRecordSize ||
+        !Allocated([&] { entries.resize(records - 1); })) {
         return OutOfMemory(catalogue);
     }
     in.seekg(static_cast<std::streamoff>(kRecordSize));
-    while (entries.size() < entries.capacity()) {
-        const std::size_t count = std::min(block.size(), entries.capacity() - entries.size());
-        const auto read =
-            ReadExactly(in, block.data(), static_cast<std::streamsize>(count * kRecordSize));
-        if (!read) {
-            return Failure(TCatalogueLoad::Outcome::IoFailure, read.error(), catalogue);
-        }
-        // Within the reserved capacity: no reallocation, no failure.
-        entries.insert(entries.end(), block.begin(),
-                       block.begin() + static_cast<std::ptrdiff_t>(count));
+    const auto read =
+        ReadExactly(in, entries.data(), static_cast<std::streamsize>(entries.size() * kRecordSize));
+    if (!read) {
+        return Failure(TCatalogueLoad::Outcome::IoFailure, read.error(), catalogue);
     }
     catalogue.swap(entries);
     TCatalogueLoad load;

@@ -1,10 +1,12 @@
 #include "Evaluation.h"
 
 #include "Text1252.h"
+#include "TextCase.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace dorvanta {
@@ -219,22 +221,35 @@ Real MtbfOf(Real failureRate) noexcept {
     return 100000 / failureRate / 24 / 365;
 }
 
-// The failure rate at 85 °C. A failure rate of 0 (an exponential that
-// underflowed, say) would divide by zero in the MTBF.
-bool ComputeFailureRate(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
-                        TEvaluationBase& b) noexcept {
+// The voltage term of the failure rate, the one exponential of the model.
+Real VoltageExponential(Real va, Real vr) noexcept {
+    return std::exp(9.7292L * va / vr);
+}
+
+// Whether the MTBF of a finite, non-zero failure rate is finite. A rate of
+// at least 1e-4000 gives one below 1e4905, far inside the range of Real:
+// only smaller rates need the three divisions.
+bool FiniteMtbf(Real failureRate) noexcept {
+    return std::fabs(failureRate) >= 1e-4000L || Finite(MtbfOf(failureRate));
+}
+
+// The failure rate at 85 °C from `exponential`, VoltageExponential(Va, vr).
+// A failure rate of 0 (an exponential that underflowed, say) would divide by
+// zero in the MTBF.
+bool ComputeFailureRate(const SeriesRules& rules, const TVstupniUdaje& data, Real esr,
+                        Real exponential, TEvaluationBase& b) noexcept {
     const Real u = (esr / 1000 + data.Resistance) / data.Va; // ohm per volt
     if (!Finite(u)) {
         return false; // an overflow that the clamp would hide
     }
-    Real f = std::exp(9.7292L * data.Va / vr) * 0.00006L * ResistanceFactor(u);
+    Real f = exponential * 0.00006L * ResistanceFactor(u);
     f = rules.highCvFactor ? f * 0.2L * 154 : f * rules.failureRateFactor;
     b.FailureRate = f;
     // The extremes: the top rate and its FIT are the largest, the -55 °C rate
     // the smallest (no other rate is 0 when it is not) with the largest MTBF.
     const Real top = FailureRateAt(kTemperatureTop, f, rules);
     const Real lowest = FailureRateAt(kTemperature55, f, rules);
-    return lowest != 0 && AllFinite(top, top * 10000, MtbfOf(lowest));
+    return lowest != 0 && AllFinite(top, top * 10000) && FiniteMtbf(lowest);
 }
 
 // Typical leakage at 25 °C at the application voltage.
@@ -249,22 +264,42 @@ bool ComputeLeakage(const SeriesRules& rules, Real va, Real vr, Real dclMax,
 }
 
 // The maker's test surge and the application's surge current.
+// The maker's surge test: the factor of the rated voltage and the resistance
+// in ohm in series with the part's ESR.
+struct SurgeTest {
+    Real Factor = 1.1L;
+    Real Resistance = 0.45L;
+};
+
+SurgeTest SurgeTestOf(const SeriesRules& rules) noexcept {
+    switch (rules.surge) {
+    case SurgeRule::KMD:
+        return {0.5L, 0.45L};
+    case SurgeRule::Microchip:
+        return {0.7337L, 1};
+    case SurgeRule::Standard:
+        break;
+    }
+    return {};
+}
+
+// The test circuit's resistance in ohm: the part's ESR and the test's own.
+Real TestCircuit(const SeriesRules& rules, Real esr) noexcept {
+    return esr * 0.001L + SurgeTestOf(rules).Resistance;
+}
+
+// The maker's test surge of a part whose test circuit is not 0.
+Real TestSurgeOf(const SeriesRules& rules, Real vr, Real esr) noexcept {
+    return vr * SurgeTestOf(rules).Factor / TestCircuit(rules, esr);
+}
+
 bool ComputeSurge(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
                   TPocitaneInfo& p) noexcept {
-    Real factor = 1.1L;
-    Real testResistance = 0.45L; // ohm in series with the part's ESR
-    if (rules.surge == SurgeRule::KMD) {
-        factor = 0.5L;
-    } else if (rules.surge == SurgeRule::Microchip) {
-        factor = 0.7337L;
-        testResistance = 1;
-    }
-    const Real testCircuit = esr * 0.001L + testResistance;
     const Real esrOhm = esr * 0.001L;
-    if (testCircuit == 0 || esrOhm == 0) {
+    if (TestCircuit(rules, esr) == 0 || esrOhm == 0) {
         return false;
     }
-    p.TestSurge = vr * factor / testCircuit;
+    p.TestSurge = TestSurgeOf(rules, vr, esr);
     const Real drive = data.Va / esrOhm;
     if (!Finite(drive)) {
         return false; // an overflow that the limit would hide
@@ -296,15 +331,14 @@ void FillArrays(const SeriesRules& rules, const TEvaluationBase& b, Real esr, TP
     p.DCL[kTemperatureTop] = d * rules.dclTop;
 }
 
-// Everything of the evaluation but the temperature arrays: the catalogue
-// values, the derating and surge values into `candidate`, the arrays' base
-// values into `base`. False on any fault.
-bool EvaluateScalars(const TPartNoRecord& entry, const TVstupniUdaje& data, TPartNoInfo& candidate,
-                     TEvaluationBase& base, TTypVyrobku& series) {
+// The first step of the evaluation: the catalogue values, the derating and
+// the surge values into `candidate`, which the acceptance rules read. False
+// on any fault of these.
+bool EvaluateRuleValues(const TPartNoRecord& entry, const TVstupniUdaje& data, TTypVyrobku series,
+                        TPartNoInfo& candidate) {
     if (entry.CaseSize.empty()) {
         return false;
     }
-    series = SeriesOf(entry.PartNumber.view());
     const SeriesRules& rules = Rules(series);
     CopyCatalogueValues(entry, rules, candidate);
     const Real vr = candidate.RatedVoltage;
@@ -321,10 +355,18 @@ bool EvaluateScalars(const TPartNoRecord& entry, const TVstupniUdaje& data, TPar
     }
     TPocitaneInfo& p = candidate.Pocitane;
     p.Derating = (1 - data.Va / vr) * 100;
+    return ComputeSurge(rules, data, vr, esr, p) && Finite(p.Derating);
+}
+
+// The second step, after a successful first: the arrays' base values into
+// `base`, with `exponential` VoltageExponential(Va, vr). False on any fault.
+bool EvaluateBaseValues(const TPartNoRecord& entry, const TVstupniUdaje& data, TTypVyrobku series,
+                        const TPartNoInfo& candidate, Real exponential, TEvaluationBase& base) {
+    const SeriesRules& rules = Rules(series);
+    const Real esr = candidate.ESRmax;
     return ComputeRipple(rules, entry.CaseSize.view().front(), esr, base) &&
-           ComputeFailureRate(rules, data, vr, esr, base) &&
-           ComputeLeakage(rules, data.Va, vr, candidate.DCLmax, base) &&
-           ComputeSurge(rules, data, vr, esr, p) && Finite(p.Derating);
+           ComputeFailureRate(rules, data, esr, exponential, base) &&
+           ComputeLeakage(rules, data.Va, candidate.RatedVoltage, candidate.DCLmax, base);
 }
 
 } // namespace
@@ -346,8 +388,53 @@ int TopTemperature(TTypVyrobku series) noexcept {
     return Rules(series).topTemperature;
 }
 
+TTypVyrobku TPartEvaluation::SeriesOfEntry(std::string_view partNumber) noexcept {
+    // Entries of a series stand together in a catalogue: the series of the
+    // last prefix serves the next entry with the same three characters,
+    // which SeriesOf would match to the same series first.
+    if (partNumber.size() >= kPrefixSize && lastSeries_ != tvAll &&
+        partNumber.substr(0, kPrefixSize) == std::string_view(lastPrefix_.data(), kPrefixSize)) {
+        return lastSeries_;
+    }
+    const TTypVyrobku series = SeriesOf(partNumber);
+    const bool byPrefix = partNumber.size() >= kPrefixSize && series != tvAll &&
+                          EqualsIgnoringCase(partNumber.substr(0, kPrefixSize), SeriesCode(series));
+    lastSeries_ = byPrefix ? series : tvAll;
+    if (byPrefix) {
+        std::copy_n(partNumber.begin(), kPrefixSize, lastPrefix_.begin());
+    }
+    return series;
+}
+
+Real TPartEvaluation::Exponential(Real va, Real vr) noexcept {
+    // The slot from the bits of the value: its significand and, for values
+    // a power of two apart, its exponent.
+    std::array<std::uint8_t, kExtendedSize> bytes{};
+    EncodeExtended(vr, bytes.data());
+    std::uint64_t significand = 0;
+    std::memcpy(&significand, bytes.data(), sizeof significand);
+    const std::uint64_t exponent = bytes[8] | (std::uint64_t{bytes[9]} << 8);
+    const std::uint64_t hash =
+        (significand ^ (significand >> 31) ^ (exponent << 7)) * 0x9E3779B97F4A7C15ULL;
+    TExponential& slot = exponentials_[hash >> (64 - kExponentialBits)];
+    if (!slot.Used || slot.Va != va || slot.Vr != vr) {
+        slot = TExponential{va, vr, VoltageExponential(va, vr), true};
+    }
+    return slot.Value;
+}
+
+bool TPartEvaluation::EvaluateRules(const TPartNoRecord& entry, const TVstupniUdaje& data) {
+    series_ = SeriesOfEntry(entry.PartNumber.view());
+    return EvaluateRuleValues(entry, data, series_, candidate_);
+}
+
+bool TPartEvaluation::EvaluateBase(const TPartNoRecord& entry, const TVstupniUdaje& data) {
+    const Real exponential = Exponential(data.Va, candidate_.RatedVoltage);
+    return EvaluateBaseValues(entry, data, series_, candidate_, exponential, base_);
+}
+
 bool TPartEvaluation::Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& data) {
-    return EvaluateScalars(entry, data, candidate_, base_, series_);
+    return EvaluateRules(entry, data) && EvaluateBase(entry, data);
 }
 
 TCompactCandidate TPartEvaluation::Compact(const TPartNoRecord& entry) const noexcept {
@@ -361,7 +448,6 @@ TCompactCandidate TPartEvaluation::Compact(const TPartNoRecord& entry) const noe
     c.DF = Rules(series_).keepsDF ? entry.DF : Extended{};
     c.ESRmax = entry.ESRmax;
     c.Derating = Extended::from(p.Derating);
-    c.TestSurge = Extended::from(p.TestSurge);
     c.AppSurge = Extended::from(p.AppSurge);
     c.Ripple = Extended::from(base_.Ripple);
     c.FailureRate = Extended::from(base_.FailureRate);
@@ -379,7 +465,7 @@ TPartNoInfo ExpandCandidate(const TCompactCandidate& c) {
     candidate.ESRmax = c.ESRmax.value();
     TPocitaneInfo& p = candidate.Pocitane;
     p.Derating = c.Derating.value();
-    p.TestSurge = c.TestSurge.value();
+    p.TestSurge = TestSurgeOf(Rules(c.Series), candidate.RatedVoltage, candidate.ESRmax);
     p.AppSurge = c.AppSurge.value();
     const TEvaluationBase base{c.Ripple.value(), c.FailureRate.value(), c.Leakage.value()};
     FillArrays(Rules(c.Series), base, candidate.ESRmax, p);
@@ -387,9 +473,11 @@ TPartNoInfo ExpandCandidate(const TCompactCandidate& c) {
 }
 
 bool EvaluatePart(const TPartNoRecord& entry, TPartNoInfo& candidate, const TVstupniUdaje& data) {
+    const TTypVyrobku series = SeriesOf(entry.PartNumber.view());
     TEvaluationBase base;
-    TTypVyrobku series = tvAll;
-    if (!EvaluateScalars(entry, data, candidate, base, series)) {
+    if (!EvaluateRuleValues(entry, data, series, candidate) ||
+        !EvaluateBaseValues(entry, data, series, candidate,
+                            VoltageExponential(data.Va, candidate.RatedVoltage), base)) {
         return false;
     }
     FillArrays(Rules(series), base, candidate.ESRmax, candidate.Pocitane);

@@ -8,6 +8,10 @@
 #include "PartNoRecord.h"
 #include "Series.h"
 
+#include <array>
+#include <cstddef>
+#include <string_view>
+
 namespace dorvanta {
 
 // The permissible power dissipation in W of a part of `series` whose case
@@ -48,7 +52,8 @@ struct TEvaluationBase {
 
 // What a search keeps of an entry it accepts: the catalogue values as the
 // file holds them and the computed values from which every field of the
-// candidate follows, 114 bytes. Self-contained: it outlives the catalogue.
+// candidate follows (the test surge from the rated voltage and the ESR),
+// 104 bytes. Self-contained: it outlives the catalogue.
 struct TCompactCandidate {
     ShortString<kCaseSizeCapacity> CaseSize; // Windows-1252
     TTypVyrobku Series = tvAll;
@@ -58,7 +63,6 @@ struct TCompactCandidate {
     Extended DF; // 0 for a series that carries none
     Extended ESRmax;
     Extended Derating;
-    Extended TestSurge;
     Extended AppSurge;
     Extended Ripple;      // TEvaluationBase::Ripple
     Extended FailureRate; // TEvaluationBase::FailureRate
@@ -71,24 +75,50 @@ struct TCompactCandidate {
 // for bit what EvaluatePart gives for the same entry and application.
 [[nodiscard]] TPartNoInfo ExpandCandidate(const TCompactCandidate& compact);
 
-// EvaluatePart in two steps, for the search: Evaluate decides success or
-// failure and computes the catalogue values and the derating and surge values
-// that the acceptance rules read; Compact then gives the record that the
-// search keeps for an accepted entry.
+// EvaluatePart in steps, for the search. EvaluateRules computes the catalogue
+// values and the derating and surge values that the acceptance rules read;
+// EvaluateBase then the base values of the temperature arrays, with the
+// square root and the exponential. An entry's evaluation succeeds when both
+// steps do (Evaluate runs both); success does not depend on their order, so
+// the search runs the second only for an entry whose outcome depends on it.
+// Compact then gives the record that the search keeps for an accepted entry.
+// One evaluation serves the entries of one search in turn: it keeps the
+// exponential of each rated voltage it has met, and the series of the last
+// part number's prefix.
 class TPartEvaluation {
 public:
     [[nodiscard]] bool Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& data);
+    [[nodiscard]] bool EvaluateRules(const TPartNoRecord& entry, const TVstupniUdaje& data);
+    // After a successful EvaluateRules of the same entry.
+    [[nodiscard]] bool EvaluateBase(const TPartNoRecord& entry, const TVstupniUdaje& data);
 
-    // After a successful Evaluate: every field but the temperature arrays.
+    // After a successful EvaluateRules: every field but the temperature arrays.
     [[nodiscard]] const TPartNoInfo& Partial() const noexcept { return candidate_; }
 
     // After a successful Evaluate of `entry`: its compact record.
     [[nodiscard]] TCompactCandidate Compact(const TPartNoRecord& entry) const noexcept;
 
 private:
+    static constexpr std::size_t kPrefixSize = 3;
+    static constexpr int kExponentialBits = 6;
+
+    // exp(9.7292 Va / Vr) for a pair met before.
+    struct TExponential {
+        Real Va = 0;
+        Real Vr = 0;
+        Real Value = 0;
+        bool Used = false;
+    };
+
+    [[nodiscard]] TTypVyrobku SeriesOfEntry(std::string_view partNumber) noexcept;
+    [[nodiscard]] Real Exponential(Real va, Real vr) noexcept;
+
     TTypVyrobku series_ = tvAll;
     TPartNoInfo candidate_;
     TEvaluationBase base_;
+    TTypVyrobku lastSeries_ = tvAll; // tvAll: no prefix remembered
+    std::array<char, kPrefixSize> lastPrefix_{};
+    std::array<TExponential, std::size_t{1} << kExponentialBits> exponentials_{};
 };
 
 } // namespace dorvanta

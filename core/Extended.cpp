@@ -28,33 +28,11 @@ void StoreLE64(std::uint64_t v, std::uint8_t* p) noexcept {
     }
 }
 
-// Whether long double is this very format in memory (x87 on little-endian
-// platforms): its first ten bytes are then the record's ten bytes.
-constexpr bool kNativeExtended = std::numeric_limits<Real>::digits == kSignificandBits &&
-                                 std::numeric_limits<Real>::max_exponent == kBias + 1 &&
-                                 std::endian::native == std::endian::little &&
-                                 sizeof(Real) >= kExtendedSize;
-
-// A finite value in its canonical encoding: the integer bit is set exactly
-// for normal numbers. Other encodings take the portable path, which gives
-// them their arithmetic value.
-bool IsCanonicalFinite(const std::uint8_t* bytes) noexcept {
-    const unsigned exponentField = (bytes[8] | (static_cast<unsigned>(bytes[9]) << 8)) & 0x7FFFU;
-    const bool integerBit = (bytes[7] & 0x80U) != 0;
-    return exponentField != kMaxExponentField && integerBit == (exponentField != 0);
-}
-
 } // namespace
 
-Real DecodeExtended(const std::uint8_t* bytes) noexcept {
-    if constexpr (kNativeExtended) {
-        // The search decodes every entry's reals: a copy is much cheaper than ldexp.
-        if (IsCanonicalFinite(bytes)) {
-            Real value = 0;
-            std::memcpy(&value, bytes, kExtendedSize);
-            return value;
-        }
-    }
+namespace extended_detail {
+
+Real DecodePortable(const std::uint8_t* bytes) noexcept {
     const std::uint64_t significand = LoadLE64(bytes);
     const unsigned signExponent = bytes[8] | (static_cast<unsigned>(bytes[9]) << 8);
     const bool negative = (signExponent & 0x8000U) != 0;
@@ -73,15 +51,7 @@ Real DecodeExtended(const std::uint8_t* bytes) noexcept {
     return negative ? -magnitude : magnitude;
 }
 
-void EncodeExtended(Real value, std::uint8_t* bytes) noexcept {
-    if constexpr (kNativeExtended) {
-        // A finite value's first ten bytes are its encoding; the search
-        // encodes several values of every part it keeps.
-        if (std::isfinite(value)) {
-            std::memcpy(bytes, &value, kExtendedSize);
-            return;
-        }
-    }
+void EncodePortable(Real value, std::uint8_t* bytes) noexcept {
     unsigned signExponent = std::signbit(value) ? 0x8000U : 0U;
     std::uint64_t significand = 0;
     const Real magnitude = std::fabs(value);
@@ -110,5 +80,7 @@ void EncodeExtended(Real value, std::uint8_t* bytes) noexcept {
     bytes[8] = static_cast<std::uint8_t>(signExponent);
     bytes[9] = static_cast<std::uint8_t>(signExponent >> 8);
 }
+
+} // namespace extended_detail
 
 } // namespace dorvanta

@@ -1,14 +1,19 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <system_error>
 
 namespace dorvanta {
 
 namespace {
+
+constexpr int kGeneralDigits = 15;
+constexpr int kPatternDigits = 18;
 
 // A finite non-negative value as decimal digits: value = 0.digits × 10^point,
 // so `point` digits stand before the decimal separator.
@@ -42,6 +47,101 @@ DecimalDigits ToDecimal(Real magnitude, int significantDigits) {
     std::from_chars(first, exponentText.data() + exponentText.size(), exponent);
     result.point = exponent + 1;
     return result;
+}
+
+// 10^n for 0 <= n <= 27, each exact in the 64-bit significand (5^27 <
+// 2^64).
+constexpr int kLargestExactPower = 27;
+constexpr std::array<Real, kLargestExactPower + 1> kExactPowersOfTen = [] {
+    std::array<Real, kLargestExactPower + 1> powers{};
+    Real power = 1;
+    for (Real& p : powers) {
+        p = power;
+        power *= 10;
+    }
+    return powers;
+}();
+
+Real ExactPowerOfTen(int n) noexcept {
+    return kExactPowersOfTen[static_cast<std::size_t>(n)];
+}
+
+// The exponent of two of a finite non-zero magnitude m: 2^e <= m < 2^(e+1),
+// read from its encoding (denormals give the smallest normal's exponent).
+int BinaryExponent(Real magnitude) noexcept {
+    std::array<std::uint8_t, kExtendedSize> bytes{};
+    EncodeExtended(magnitude, bytes.data());
+    const int field = (bytes[8] | (bytes[9] << 8)) & 0x7FFF;
+    return (field == 0 ? 1 : field) - 16383;
+}
+
+// The quick exact path of the 15-digit decimal form, for a finite positive
+// magnitude: scaled by an exact power of ten into [10^14, 10^15), one
+// rounding of the scaling leaves an error below 2^-14 of a unit, so the
+// integer nearest the scaled value is the exactly rounded 15-digit
+// significand unless the scaled value lies near a half (or near either end
+// of the range). Those rare values, and magnitudes whose scale is not an
+// exact power of ten, give nothing: the library's conversion serves them.
+// No step changes the rounding mode (as floor and integer conversions of
+// x87 reals do, slowly).
+std::optional<DecimalDigits> ToFifteenDigits(Real magnitude) {
+    constexpr Real kLow = 1e14L;
+    constexpr Real kHigh = 1e15L;
+    constexpr Real kMargin = 1.0L / 1024; // far above the scaling's error
+    constexpr Real kUnitAt63 = 0x1p63L;   // where the reals are the integers
+    constexpr int kLargestBinaryExponent = 1000;
+    constexpr std::uint64_t kFifteenDigitsEnd = 1'000'000'000'000'000;
+    const int binaryExponent = BinaryExponent(magnitude);
+    if (binaryExponent > kLargestBinaryExponent || binaryExponent < -kLargestBinaryExponent) {
+        return std::nullopt;
+    }
+    // floor(binaryExponent × log10 2), then corrected by the scaled value.
+    int exponent = (binaryExponent * 78913) >> 18;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int scale = kGeneralDigits - 1 - exponent;
+        if (scale > kLargestExactPower || scale < -kLargestExactPower) {
+            return std::nullopt;
+        }
+        const Real scaled =
+            scale >= 0 ? magnitude * ExactPowerOfTen(scale) : magnitude / ExactPowerOfTen(-scale);
+        if (scaled < kLow) {
+            --exponent;
+            continue;
+        }
+        if (scaled >= kHigh) {
+            ++exponent;
+            continue;
+        }
+        // Added to 2^63 the scaled value rounds to the nearest integer,
+        // which then stands in the significand's bits.
+        const Real shifted = scaled + kUnitAt63;
+        const Real fraction = scaled - (shifted - kUnitAt63); // exact, within ±1/2
+        if (scaled - kLow < kMargin || kHigh - scaled < kMargin ||
+            0.5L - std::fabs(fraction) < kMargin) {
+            return std::nullopt;
+        }
+        std::array<std::uint8_t, kExtendedSize> bytes{};
+        EncodeExtended(shifted, bytes.data());
+        std::uint64_t significand = 0;
+        for (int i = 7; i >= 0; --i) {
+            significand = (significand << 8) | bytes[static_cast<std::size_t>(i)];
+        }
+        significand -= std::uint64_t{1} << 63;
+        int point = exponent + 1;
+        if (significand == kFifteenDigitsEnd) { // 999...9.5 and above
+            significand /= 10;
+            ++point;
+        }
+        DecimalDigits result;
+        std::array<char, 24> buffer{};
+        const auto [end, ec] =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), significand);
+        (void)ec; // 15 digits fit
+        result.digits.assign(buffer.data(), end);
+        result.point = point;
+        return result;
+    }
+    return std::nullopt;
 }
 
 void TrimTrailingZeros(std::string& digits) {
@@ -78,24 +178,26 @@ void RoundTo(DecimalDigits& d, int keep) {
     TrimTrailingZeros(d.digits);
 }
 
+// Appends the digits in plain form: "0.00015", "1500", "1.5".
+void AppendPlain(std::string& text, const DecimalDigits& d, std::string_view separator) {
+    const std::size_t size = d.digits.size();
+    if (d.point <= 0) {
+        text += '0';
+    } else {
+        const auto whole = static_cast<std::size_t>(d.point);
+        text.append(d.digits, 0, std::min(whole, size));
+        text.append(whole > size ? whole - size : 0, '0');
+    }
+    if (static_cast<int>(size) > d.point) {
+        text += separator;
+        text.append(d.point < 0 ? static_cast<std::size_t>(-d.point) : 0, '0');
+        text.append(d.digits, static_cast<std::size_t>(d.point > 0 ? d.point : 0));
+    }
+}
+
 std::string PlainText(const DecimalDigits& d, std::string_view separator) {
     std::string text;
-    if (d.point <= 0) {
-        text = "0";
-    } else {
-        for (int i = 0; i < d.point; ++i) {
-            text += static_cast<std::size_t>(i) < d.digits.size()
-                        ? d.digits[static_cast<std::size_t>(i)]
-                        : '0';
-        }
-    }
-    if (static_cast<int>(d.digits.size()) > d.point) {
-        text += separator;
-        for (int i = d.point; i < 0; ++i) {
-            text += '0';
-        }
-        text += d.digits.substr(static_cast<std::size_t>(d.point > 0 ? d.point : 0));
-    }
+    AppendPlain(text, d, separator);
     return text;
 }
 
@@ -128,7 +230,7 @@ std::size_t SkipDigits(std::string_view text, std::size_t pos, std::string& out)
 // library's conversion gives, without its cost. Nothing for other texts.
 std::optional<Real> ExactlyRounded(std::string_view normal) {
     constexpr int kMaximumDigits = 19;
-    constexpr int kMaximumPower = 27; // 5^27 < 2^64: 10^27 is exact
+    constexpr int kMaximumPower = kLargestExactPower;
     std::size_t pos = 0;
     const bool negative = !normal.empty() && normal[0] == '-';
     pos += negative ? 1 : 0;
@@ -171,42 +273,51 @@ std::optional<Real> ExactlyRounded(std::string_view normal) {
     if (power < -kMaximumPower || power > kMaximumPower) {
         return std::nullopt;
     }
-    Real scale = 1;
-    for (int i = 0; i < (power < 0 ? -power : power); ++i) {
-        scale *= 10; // exact all the way to 10^27
-    }
+    const Real scale = ExactPowerOfTen(power < 0 ? -power : power);
     const Real magnitude =
         power < 0 ? static_cast<Real>(mantissa) / scale : static_cast<Real>(mantissa) * scale;
     return negative ? -magnitude : magnitude;
 }
 
-constexpr int kGeneralDigits = 15;
-constexpr int kPatternDigits = 18;
-
 } // namespace
 
-std::string FormatGeneral(Real value, std::string_view separator) {
-    if (auto special = NonFiniteText(value)) {
-        return *special;
+void AppendGeneral(std::string& text, Real value, std::string_view separator) {
+    if (!std::isfinite(value)) {
+        text += *NonFiniteText(value);
+        return;
     }
     if (value == 0) {
-        return "0";
+        text += '0';
+        return;
     }
-    DecimalDigits d = ToDecimal(std::fabs(value), kGeneralDigits);
+    const Real magnitude = std::fabs(value);
+    auto quick = ToFifteenDigits(magnitude);
+    DecimalDigits d = quick ? std::move(*quick) : ToDecimal(magnitude, kGeneralDigits);
     TrimTrailingZeros(d.digits);
     const int exponent = d.point - 1;
-    std::string text = value < 0 ? "-" : "";
+    if (value < 0) {
+        text += '-';
+    }
     if (exponent < -4 || exponent >= kGeneralDigits) {
         text += d.digits.front();
         if (d.digits.size() > 1) {
             text += separator;
-            text += d.digits.substr(1);
+            text.append(d.digits, 1);
         }
         text += 'E';
-        text += std::to_string(exponent);
+        std::array<char, 8> buffer{};
+        const auto [end, ec] =
+            std::to_chars(buffer.data(), buffer.data() + buffer.size(), exponent);
+        (void)ec; // a long double's exponent has at most 5 digits
+        text.append(buffer.data(), end);
     } else {
-        text += PlainText(d, separator);
+        AppendPlain(text, d, separator);
     }
+}
+
+std::string FormatGeneral(Real value, std::string_view separator) {
+    std::string text;
+    AppendGeneral(text, value, separator);
     return text;
 }
 

@@ -16,6 +16,8 @@ namespace dorvanta {
 // separator for whole values; plain for magnitudes from 0.0001 to below
 // 1E15, otherwise "1.5E-5" / "1E15" (no "+", no leading zeros).
 [[nodiscard]] std::string FormatGeneral(Real value, std::string_view separator = ".");
+// The same appended to `text`.
+void AppendGeneral(std::string& text, Real value, std::string_view separator = ".");
 
 // Blanks around, an optional sign, digits with at most one separator, an
 // optional exponent ("E" or "e", optional sign, digits), nothing else. A

@@ -1,12 +1,13 @@
 // POSIX calls on purpose: std::filesystem and iostreams cannot create a file
-// exclusively (O_EXCL), sync it or its directory (fsync), or hand an owner on
-// (fchown). See PosixFile.h.
+// exclusively (O_EXCL), sync it or its directory (fsync), hand an owner on
+// (fchown), or advise huge pages (madvise). See PosixFile.h.
 #include "PosixFile.h"
 
 #include "SafeFileWriter.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -108,6 +109,15 @@ Expected<void> SyncDirectory(const std::filesystem::path& directory) {
         return Unexpected(SystemErrorText(error));
     }
     return {};
+}
+
+void AdviseHugePages(void* start, std::size_t size) noexcept {
+#if defined(MADV_HUGEPAGE)
+    (void)::madvise(start, size, MADV_HUGEPAGE);
+#else
+    (void)start;
+    (void)size;
+#endif
 }
 
 } // namespace dorvanta::posix

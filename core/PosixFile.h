@@ -1,13 +1,15 @@
-// The few file operations of a durable replace that standard C++ does not
-// offer: creating a file exclusively with a chosen mode, writing and
-// syncing through its descriptor, handing the replaced file's owner and mode
-// on, and syncing a directory. They are POSIX calls, kept in this one pair of
-// files so that the rest of the core stays plain C++; SafeFileWriter is
-// their only user.
+// The few operations of the system that standard C++ does not offer: for a
+// durable replace (SafeFileWriter), creating a file exclusively with a
+// chosen mode, writing and syncing through its descriptor, handing the
+// replaced file's owner and mode on, and syncing a directory; for large
+// records (RecordStorage.h), the advice to back memory with huge pages. They
+// are POSIX calls, kept in this one pair of files so that the rest of the
+// core stays plain C++.
 #pragma once
 
 #include "Expected.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <string_view>
 
@@ -46,5 +48,10 @@ private:
 // survives a crash. A file system that cannot sync directories counts as
 // done.
 [[nodiscard]] Expected<void> SyncDirectory(const std::filesystem::path& directory);
+
+// Advises the system to back the memory at `start` (aligned to the huge
+// page size) with huge pages. Only advice: where the system has none, or
+// declines, nothing changes.
+void AdviseHugePages(void* start, std::size_t size) noexcept;
 
 } // namespace dorvanta::posix

@@ -4,21 +4,33 @@
 #include "TextCase.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <numeric>
 
 namespace dorvanta {
 
+// A search of a large catalogue keeps hundreds of thousands of lines: two
+// cache lines each at most.
+static_assert(sizeof(TResultLine) <= 128);
+
 namespace {
 
-// The text store grows by blocks of this many characters; a line text never
-// moves once stored.
-constexpr std::size_t kTextBlockSize = std::size_t{1} << 20;
+// The text store grows by blocks, from the first block's size doubling up
+// to the largest; a line text never moves once stored.
+constexpr std::size_t kFirstTextBlockSize = std::size_t{1} << 16;
+constexpr std::size_t kLargestTextBlockSize = std::size_t{1} << 22;
+
+// Whether every character of `text` is ASCII, its own UTF-8.
+bool IsAscii(std::string_view text) noexcept {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
 
 // Puts lines[order[i]] at position i for every i, moving each line once;
 // `order` is left as the identity.
-void Permute(std::vector<TResultLine>& lines, std::vector<std::uint32_t>& order) {
+template <class Lines> void Permute(Lines& lines, std::vector<std::uint32_t>& order) {
     for (std::uint32_t i = 0; i < order.size(); ++i) {
         if (order[i] == i) {
             continue;
@@ -61,22 +73,24 @@ std::string ResultLineText(std::string_view partNumber, std::string_view voltage
 
 char* TResultList::TextRoom(std::size_t size) {
     if (textFree_ < size || textBlocks_.empty()) {
-        const std::size_t blockSize = std::max(size, kTextBlockSize);
-        textBlocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
-        textFree_ = blockSize;
+        const std::size_t next =
+            textBlocks_.empty() ? kFirstTextBlockSize
+                                : std::min(2 * textBlocks_.back().size(), kLargestTextBlockSize);
+        textBlocks_.emplace_back().resize(std::max(size, next));
+        textFree_ = textBlocks_.back().size();
     }
-    char* room = textBlocks_.back().get() + (kTextBlockSize - textFree_);
+    TTextBlock& block = textBlocks_.back();
+    char* room = block.data() + (block.size() - textFree_);
     textFree_ -= size;
     return room;
 }
 
 std::string_view TResultList::StoreText(std::string_view text) {
-    if (text.size() > kTextBlockSize) {
+    if (text.size() > kLargestTextBlockSize) {
         // A block of its own, put before the current block so that the
         // current block keeps its free room.
-        auto block = std::make_unique_for_overwrite<char[]>(text.size());
-        std::memcpy(block.get(), text.data(), text.size());
-        const std::string_view stored(block.get(), text.size());
+        TTextBlock block(text.begin(), text.end());
+        const std::string_view stored(block.data(), block.size());
         textBlocks_.insert(textBlocks_.end() - (textBlocks_.empty() ? 0 : 1), std::move(block));
         return stored;
     }
@@ -87,11 +101,23 @@ std::string_view TResultList::StoreText(std::string_view text) {
 
 void TResultList::Add(std::string_view partNumber, std::string_view voltage,
                       const TCompactCandidate& candidate) {
-    scratch_.clear();
-    AppendWindows1252AsUtf8(scratch_, partNumber);
-    scratch_ += ' ';
-    scratch_ += voltage;
-    lines_.push_back(TResultLine{StoreText(scratch_), nullptr, candidate});
+    std::string_view text;
+    if (IsAscii(partNumber)) {
+        // Its own UTF-8: written straight into the store.
+        const std::size_t size = partNumber.size() + 1 + voltage.size();
+        char* room = TextRoom(size);
+        std::memcpy(room, partNumber.data(), partNumber.size());
+        room[partNumber.size()] = ' ';
+        std::memcpy(room + partNumber.size() + 1, voltage.data(), voltage.size());
+        text = {room, size};
+    } else {
+        scratch_.clear();
+        AppendWindows1252AsUtf8(scratch_, partNumber);
+        scratch_ += ' ';
+        scratch_ += voltage;
+        text = StoreText(scratch_);
+    }
+    lines_.push_back(TResultLine{text, nullptr, candidate});
 }
 
 void TResultList::Add(std::string_view text, std::unique_ptr<TPartNoInfo> info) {
@@ -124,14 +150,51 @@ std::optional<std::size_t> TResultList::IndexOf(std::string_view text) const noe
 }
 
 void TResultList::Sort() {
-    // The sort moves 4-byte indices and reads each line's voltage and text
-    // where they stand; each line then moves once, to its place.
+    // The sort moves 4-byte indices and reads each line's text where it
+    // stands; each line then moves once, to its place. A list of a few
+    // hundred rated voltages or fewer compares them by their rank among the
+    // list's voltages, computed once per line, instead of decoding two
+    // voltages per comparison: the same answer for every pair, so the same
+    // order as CompareResults gives, equal lines included.
     std::vector<std::uint32_t> order(lines_.size());
     std::iota(order.begin(), order.end(), std::uint32_t{0});
-    std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
-        return CompareResults(lines_[a], lines_[b]) < 0;
-    });
+    if (const auto ranks = VoltageRanks()) {
+        std::sort(order.begin(), order.end(), [this, &ranks](std::uint32_t a, std::uint32_t b) {
+            const std::uint8_t ra = (*ranks)[a];
+            const std::uint8_t rb = (*ranks)[b];
+            return ra != rb ? ra < rb : lines_[a].Text < lines_[b].Text;
+        });
+    } else {
+        std::sort(order.begin(), order.end(), [this](std::uint32_t a, std::uint32_t b) {
+            return CompareResults(lines_[a], lines_[b]) < 0;
+        });
+    }
     Permute(lines_, order);
+}
+
+std::optional<std::vector<std::uint8_t>> TResultList::VoltageRanks() const {
+    constexpr std::size_t kMostVoltages = 256;
+    std::vector<Real> voltages;
+    for (const TResultLine& line : lines_) {
+        const Real v = line.RatedVoltage();
+        if (std::isnan(v)) {
+            return std::nullopt; // unordered: CompareResults alone decides
+        }
+        if (std::find(voltages.begin(), voltages.end(), v) == voltages.end()) {
+            if (voltages.size() == kMostVoltages) {
+                return std::nullopt;
+            }
+            voltages.push_back(v);
+        }
+    }
+    std::sort(voltages.begin(), voltages.end());
+    std::vector<std::uint8_t> ranks(lines_.size());
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const auto rank =
+            std::lower_bound(voltages.begin(), voltages.end(), lines_[i].RatedVoltage());
+        ranks[i] = static_cast<std::uint8_t>(rank - voltages.begin());
+    }
+    return ranks;
 }
 
 int CompareResults(const TResultLine& a, const TResultLine& b) noexcept {

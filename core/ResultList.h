@@ -4,8 +4,10 @@
 
 #include "Evaluation.h"
 #include "PartNoInfo.h"
+#include "RecordStorage.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -47,8 +49,14 @@ struct TResultLine {
 // Lines keep the order in which they were added until Sort. Moving a list
 // keeps its lines' texts where they are.
 class TResultList {
+    // The lines and the texts of a large search are written once, into
+    // fresh memory: their storage skips the zeroing and takes huge pages
+    // (see TRecordAllocator).
+    using TLines = std::vector<TResultLine, TRecordAllocator<TResultLine>>;
+    using TTextBlock = std::vector<char, TRecordAllocator<char>>;
+
 public:
-    using const_iterator = std::vector<TResultLine>::const_iterator;
+    using const_iterator = TLines::const_iterator;
 
     // A line of a search: the Windows-1252 part number of the entry, the
     // text of its rated voltage and its candidate's compact record.
@@ -74,12 +82,15 @@ public:
     void Sort();
 
 private:
+    // The rank of each line's rated voltage among the list's voltages;
+    // nothing for more than 256 voltages or a voltage that is not a number.
+    [[nodiscard]] std::optional<std::vector<std::uint8_t>> VoltageRanks() const;
     // Room for `size` characters of text that stays where it is.
     [[nodiscard]] char* TextRoom(std::size_t size);
     [[nodiscard]] std::string_view StoreText(std::string_view text);
 
-    std::vector<TResultLine> lines_;
-    std::vector<std::unique_ptr<char[]>> textBlocks_;
+    TLines lines_;
+    std::vector<TTextBlock> textBlocks_;
     std::size_t textFree_ = 0; // characters left in the last block
     std::vector<std::unique_ptr<TPartNoInfo>> given_;
     std::string scratch_; // the UTF-8 part number of the line being added

@@ -10,27 +10,49 @@ namespace dorvanta {
 
 namespace {
 
-// One row: `scalar(field)` for a text or number field, `element(field, t)`
-// for each temperature caption index t of an array field.
-template <typename Scalar, typename Element> std::string Row(Scalar scalar, Element element) {
-    std::string row;
-    auto add = [&row](const std::string& text) {
-        if (!row.empty()) {
+// One row into `row`: `scalar(row, field)` appends the cell of a text or
+// number field, `element(row, field, t)` that of each temperature caption
+// index t of an array field.
+template <typename Scalar, typename Element>
+void AppendRow(std::string& row, Scalar scalar, Element element) {
+    bool first = true;
+    auto separate = [&row, &first] {
+        if (!first) {
             row += ',';
         }
-        row += text;
+        first = false;
     };
     for (const TResultField& field : ResultFields) {
         if (field.Kind != TResultFieldKind::Array) {
-            add(scalar(field));
+            separate();
+            scalar(row, field);
             continue;
         }
         for (std::size_t t = 0; t < kTemperatureCount; ++t) {
-            add(element(field, t));
+            separate();
+            element(row, field, t);
         }
     }
     row += '\n';
-    return row;
+}
+
+// Appends the row of `line` to `text`.
+void AppendResultsCsvRow(std::string& text, const TResultLine& line) {
+    const TResultRow row(line);
+    AppendRow(
+        text,
+        [&row](std::string& out, const TResultField& field) {
+            if (field.Kind == TResultFieldKind::Text) {
+                out += CsvField(field.Text(row));
+            } else {
+                AppendGeneral(out, FieldNumber(field, row));
+            }
+        },
+        [&row](std::string& out, const TResultField& field, std::size_t t) {
+            if (const auto value = FieldAt(field, row, t)) {
+                AppendGeneral(out, *value);
+            }
+        });
 }
 
 } // namespace
@@ -51,32 +73,33 @@ std::string CsvField(std::string_view text) {
 }
 
 std::string ResultsCsvHeader() {
-    return Row([](const TResultField& field) { return std::string(field.Name); },
-               [](const TResultField& field, std::size_t t) {
-                   return std::string(field.Name) + "_" + std::string(TemperatureCaptions[t]);
-               });
+    std::string header;
+    AppendRow(
+        header, [](std::string& out, const TResultField& field) { out += field.Name; },
+        [](std::string& out, const TResultField& field, std::size_t t) {
+            out += field.Name;
+            out += '_';
+            out += TemperatureCaptions[t];
+        });
+    return header;
 }
 
 std::string ResultsCsvRow(const TResultLine& line) {
-    const TResultRow row(line);
-    return Row(
-        [&row](const TResultField& field) {
-            return field.Kind == TResultFieldKind::Text ? CsvField(field.Text(row))
-                                                        : FormatGeneral(FieldNumber(field, row));
-        },
-        [&row](const TResultField& field, std::size_t t) {
-            const auto value = FieldAt(field, row, t);
-            return value ? FormatGeneral(*value) : std::string();
-        });
+    std::string row;
+    AppendResultsCsvRow(row, line);
+    return row;
 }
 
 void WriteResultsCsv(std::ostream& out, const TResultList& list) {
     out << ResultsCsvHeader();
+    std::string row; // one text for every row, its room kept
     for (const TResultLine& line : list) {
         if (!out) {
             return; // a failed write: the caller reports it
         }
-        out << ResultsCsvRow(line);
+        row.clear();
+        AppendResultsCsvRow(row, line);
+        out.write(row.data(), static_cast<std::streamsize>(row.size()));
     }
 }
 

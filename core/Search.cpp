@@ -140,6 +140,8 @@ bool AcceptPart(std::string_view partNumber, const TPartNoInfo& candidate,
 void FindParts(std::span<const TPartNoRecord> catalogue, const TVstupniUdaje& data,
                TResultList& list, TRejectReasons& reasons, bool closestMatch) {
     const std::optional<PartNumberFilter> filter = FilterOf(data);
+    const PartNumberFilter* const partNumberFilter = filter ? &*filter : nullptr;
+    const Real voltageLimit = data.Va / 0.825L; // as Accept computes it
     VoltageTexts voltageTexts(data.DecimalSeparator);
     // Every entry is evaluated far enough for the acceptance rules; an
     // accepted one leaves its compact record, from which its temperature
@@ -148,16 +150,31 @@ void FindParts(std::span<const TPartNoRecord> catalogue, const TVstupniUdaje& da
     list.Reserve(list.size() + catalogue.size());
     TPartEvaluation evaluation;
     for (const TPartNoRecord& entry : catalogue) {
-        if (!evaluation.Evaluate(entry, data)) {
+        // An entry that the voltage rule rejects adds nothing once that
+        // rule's reason is known, whatever its evaluation and part number.
+        if (reasons.Contains(rrVoltage) && entry.RatedVoltage.value() < voltageLimit) {
             continue;
         }
-        const TPartNoInfo& partial = evaluation.Partial();
+        if (!evaluation.EvaluateRules(entry, data)) {
+            continue;
+        }
         const std::string_view partNumber = entry.PartNumber.view();
-        if (!Accept(partNumber, partial, data, filter ? &*filter : nullptr, reasons,
+        TRejectReasons rejection;
+        if (!Accept(partNumber, evaluation.Partial(), data, partNumberFilter, rejection,
                     closestMatch)) {
+            // A rejection's reason counts only for an entry whose whole
+            // evaluation succeeds: the second step decides that, when the
+            // reason is new.
+            if (!reasons.Contains(rejection) && evaluation.EvaluateBase(entry, data)) {
+                reasons.Include(rejection);
+            }
             continue;
         }
-        list.Add(partNumber, voltageTexts.Of(partial.RatedVoltage), evaluation.Compact(entry));
+        if (!evaluation.EvaluateBase(entry, data)) {
+            continue;
+        }
+        list.Add(partNumber, voltageTexts.Of(evaluation.Partial().RatedVoltage),
+                 evaluation.Compact(entry));
     }
 }
 

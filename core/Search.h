@@ -26,6 +26,11 @@ enum TRejectReason : std::uint8_t {
 class TRejectReasons {
 public:
     void Include(TRejectReason reason) noexcept { bits_ |= Bit(reason); }
+    void Include(const TRejectReasons& other) noexcept { bits_ |= other.bits_; }
+    // Whether every reason of `other` is here.
+    [[nodiscard]] bool Contains(const TRejectReasons& other) const noexcept {
+        return (bits_ & other.bits_) == other.bits_;
+    }
     [[nodiscard]] bool Contains(TRejectReason reason) const noexcept {
         return (bits_ & Bit(reason)) != 0;
     }

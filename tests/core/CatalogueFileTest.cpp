@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <sstream>
 #include <streambuf>
 #include <system_error>
 
@@ -279,6 +280,18 @@ TEST_F(CatalogueFileTest, AReadFailurePartWayLeavesTheCatalogueEmpty) {
         SCOPED_TRACE(failingRecord);
         ExpectFailure(load, Outcome::IoFailure, std::system_category().message(ENXIO));
     }
+}
+
+// A catalogue of several megabytes takes the storage aligned for huge pages;
+// it is read whole, and given back when a small catalogue replaces it.
+TEST_F(CatalogueFileTest, ALargeFileIsReadWholeIntoItsStorage) {
+    const std::vector<TPartNoRecord> entries = SampleEntries(60'000); // 6 MB
+    std::istringstream in(FileBytes(HeaderBytes(), entries));
+    const auto load = LoadCatalogueFrom(in, CommaLocale(), catalogue);
+    EXPECT_EQ(load.Result, Outcome::External);
+    EXPECT_EQ(catalogue, entries);
+    catalogue = SampleEntries(2);
+    EXPECT_EQ(catalogue.size(), 2U);
 }
 
 TEST_F(CatalogueFileTest, NotEnoughMemoryLeavesTheCatalogueEmptyWithoutNote) {

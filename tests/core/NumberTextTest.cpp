@@ -42,6 +42,43 @@ TEST(FormatGeneral, WritesTheShortestTextOfFifteenDigits) {
     }
 }
 
+// Values at the edges of the quick exact path of the 15-digit form: halves
+// of the last digit (an exact binary half rounds to the even digit), values
+// that round up into the next power of ten, the ends of the plain range, the
+// smallest and largest scales of an exact power of ten and those beyond,
+// the largest real and a denormal.
+TEST(FormatGeneral, RoundsTrickyValuesExactlyToFifteenDigits) {
+    const GeneralCase cases[] = {
+        {999999999999999.5L, "1E15", "1E15"},
+        {999999999999999.4L, "999999999999999", "999999999999999"},
+        {123456789012345.5L, "123456789012346", "123456789012346"},
+        {123456789012344.5L, "123456789012344", "123456789012344"},
+        {99999999999999.99L, "100000000000000", "100000000000000"},
+        {100000000000000.01L, "100000000000000", "100000000000000"},
+        {0.1L + 0.2L, "0.3", "0,3"},
+        {2.0L / 3, "0.666666666666667", "0,666666666666667"},
+        {1.000000000000005L, "1.00000000000001", "1,00000000000001"},
+        {99999.99999999999L, "100000", "100000"},
+        {0.00009999999999999999L, "0.0001", "0,0001"},
+        {-0.0001L, "-0.0001", "-0,0001"},
+        {0.000123456789012345678L, "0.000123456789012346", "0,000123456789012346"},
+        {1e-5L, "1E-5", "1E-5"},
+        {1.5e-13L, "1.5E-13", "1,5E-13"},
+        {1.5e-14L, "1.5E-14", "1,5E-14"},
+        {4503599627370497.0L, "4.5035996273705E15", "4,5035996273705E15"},
+        {1e40L, "1E40", "1E40"},
+        {1.2345678901234567e41L, "1.23456789012346E41", "1,23456789012346E41"},
+        {-1e42L, "-1E42", "-1E42"},
+        {1e-4000L, "1E-4000", "1E-4000"},
+        {std::numeric_limits<Real>::max(), "1.18973149535723E4932", "1,18973149535723E4932"},
+        {3.6e-4951L, "3.64519953188247E-4951", "3,64519953188247E-4951"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatGeneral(c.value), c.point);
+        EXPECT_EQ(FormatGeneral(c.value, ","), c.comma);
+    }
+}
+
 TEST(FormatGeneral, CatalogueValuesReadBackBitExactly) {
     const Real values[] = {0.1L,    0.15L, 0.22L,  0.33L, 0.47L, 0.68L,   1.5L,    2.2L,  3.3L,
                            4.7L,    6.8L,  1.8L,   2.5L,  6.3L,  40.8L,   0.025L,  23.5L, 56.4L,

@@ -253,6 +253,37 @@ TEST(FindParts, DropsFailedEvaluationsWithoutAReason) {
     EXPECT_TRUE(result.reasons.Empty());
 }
 
+// A rejection's reason counts only for an entry whose whole evaluation
+// succeeds, also where the evaluation fails late: in the exponential of the
+// failure rate (rated voltage 0.001 V at 5 V) or in the leakage (a maximum
+// leakage near the largest real). Whether the failing entry comes before or
+// after a sound one with the same reason makes no difference.
+TEST(FindParts, ARejectionCountsOnlyForAnEntryWhoseWholeEvaluationSucceeds) {
+    const TPartNoRecord failingExponential = Entry("KELB106*000#", "B", "10", "0.001");
+    const TPartNoRecord lowVoltage = Entry("KRBB106*004#", "B", "10", "4");
+    const TPartNoRecord failingLeakage = Entry("KELB106*016#", "B", "10", "16", "1e4932", "6", "6");
+    const TPartNoRecord highSurge = Entry("KELB106*016#", "B", "10", "16", "1", "6", "6");
+    struct Case {
+        std::vector<TPartNoRecord> catalogue;
+        TRejectReasons reasons;
+    };
+    const std::vector<Case> cases = {
+        {{failingExponential}, {}},
+        {{failingExponential, lowVoltage}, Reasons({rrVoltage})},
+        {{lowVoltage, failingExponential}, Reasons({rrVoltage})},
+        {{failingLeakage}, {}},
+        {{failingLeakage, highSurge}, Reasons({rrSurge})},
+        {{highSurge, failingLeakage, failingExponential}, Reasons({rrSurge})},
+    };
+    TVstupniUdaje data = ByCapacitance(coGreater, 0);
+    data.Imax = 100; // above the test surge of a 16 V part of 6 milliohm
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const SearchResult result = Search(cases[i].catalogue, data);
+        EXPECT_TRUE(result.lines.empty()) << "case " << i;
+        EXPECT_EQ(result.reasons, cases[i].reasons) << "case " << i;
+    }
+}
+
 TEST(FindParts, KeepsCatalogueOrderAndTwinEntriesWithTheirOwnCandidates) {
     const std::vector<TPartNoRecord> catalogue = {
         Entry("WIRB226M010#", "B", "22", "10", "2.2", "8", "700"),
@@ -313,6 +344,32 @@ TEST(FindParts, BuiltInTwinEntriesGiveTwoLinesWithTheirOwnValues) {
     EXPECT_EQ(CandidateInfo(list[0]).ESRmax, 700);
     EXPECT_EQ(CandidateInfo(list[1]).ESRmax, 1800);
     EXPECT_EQ(list.IndexOf("wirb226m010# 10"), 0U);
+}
+
+// A search of a catalogue of many entries keeps its lines and their texts in
+// storage of several megabytes, its texts spread over blocks of growing
+// size: every copy of an entry gives the line of that entry's own search.
+TEST(FindParts, ALargeCatalogueGivesTheLinesOfEachCopyOfItsEntries) {
+    const std::vector<TPartNoRecord> entries = {testing::KELD106(), testing::KWGC155(),
+                                                testing::KMDB157(), testing::KYRA336()};
+    constexpr std::size_t kCopies = 12'000; // 48,000 lines of 128 bytes
+    std::vector<TPartNoRecord> catalogue;
+    for (std::size_t i = 0; i < kCopies; ++i) {
+        catalogue.insert(catalogue.end(), entries.begin(), entries.end());
+    }
+    const TVstupniUdaje data = Application(0.11L, 0.5L, 5);
+    TResultList once;
+    TResultList large;
+    TRejectReasons reasons;
+    FindParts(entries, data, once, reasons, false);
+    FindParts(catalogue, data, large, reasons, false);
+    ASSERT_EQ(once.size(), entries.size());
+    ASSERT_EQ(large.size(), kCopies * entries.size());
+    for (std::size_t i = 0; i < large.size(); ++i) {
+        const TResultLine& expected = once[i % once.size()];
+        ASSERT_EQ(large[i].Text, expected.Text) << i;
+        ASSERT_EQ(CandidateInfo(large[i]), CandidateInfo(expected)) << i;
+    }
 }
 
 TEST(RejectReasonName, IsTheValueName) {
