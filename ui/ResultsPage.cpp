@@ -241,6 +241,22 @@ void TResultsPage::SelectFirstPart() {
     treeviewSeznamTypu->setFocus();
 }
 
+bool TResultsPage::SelectPart(const QString& partNumber) {
+    for (int group = 0; group < Model->rowCount(); ++group) {
+        const QModelIndex groupNode = Model->index(group, 0);
+        for (int row = 0; row < Model->rowCount(groupNode); ++row) {
+            const QModelIndex node = Model->index(row, 0, groupNode);
+            if (Model->data(node, Qt::DisplayRole).toString() == partNumber) {
+                treeviewSeznamTypu->expand(groupNode);
+                treeviewSeznamTypu->setCurrentIndex(node);
+                treeviewSeznamTypu->scrollTo(node);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 void TResultsPage::ShowCurrentNote(bool show) {
     labelPoznamkaCurrent->setHidden(!show);
 }
