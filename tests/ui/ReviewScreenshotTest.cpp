@@ -6,6 +6,7 @@
 #include "ReviewWindow.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTreeWidget>
@@ -28,8 +29,9 @@ TEST_F(Screenshot, DISABLED_ReviewWindow) {
     Idle();
     auto* window = Form->findChild<TReviewWindow*>();
     ASSERT_NE(window, nullptr);
-    window->resize(1180, 520);
     auto* tree = FindIn<QTreeWidget>(*window, "treeviewReview");
+    // Every column in view.
+    window->resize(tree->header()->length() + 48, 480);
     const QList<QTreeWidgetItem*> c10 =
         tree->findItems(QStringLiteral("7"), Qt::MatchExactly, TReviewWindow::kColumnLine);
     ASSERT_EQ(c10.size(), 1);
