@@ -138,21 +138,8 @@ Expected<void> WriteReviewPdf(const Options& options, const TPartsListReview& re
                                   QString::fromStdString(catalogueNote), QDate::currentDate()});
     report.SetPage(ChosenPage(options.Page));
     const int pages = report.CountPages();
-    const auto drawn = ReviewReportPdf(report);
-    if (!drawn) {
-        return Unexpected(drawn.error());
-    }
-    const QByteArray& pdf = *drawn;
-    if (const auto written =
-            WriteFileSafely(options.Output, std::string_view(pdf.constData(),
-                                                             static_cast<std::size_t>(pdf.size())));
-        !written) {
-        return Unexpected(options.Output + ": " + written.error());
-    }
-    const std::size_t lines = review.Lines.size();
-    run.Out << options.Output << ": " << lines << (lines == 1 ? " line" : " lines") << " on "
-            << pages << (pages == 1 ? " page" : " pages") << "\n";
-    return {};
+    return WritePdfFile(ReviewReportPdf(report), options.Output, run.Out, review.Lines.size(),
+                        "line", pages);
 }
 
 Expected<void> Check(Options options, const CommandRun& run) {

@@ -1,7 +1,6 @@
 #include "ReportCommand.h"
 
 #include "ReportPage.h"
-#include "SafeFileWriter.h"
 #include "SearchOptions.h"
 #include "qrptDorvanta.h"
 
@@ -36,21 +35,8 @@ Expected<void> WriteReport(const Options& options, const CommandRun& run) {
         report.qrlabelPoznamka.clear();
     }
     const int pages = report.CountPages();
-    const auto drawn = ReportPdf(report);
-    if (!drawn) {
-        return Unexpected(drawn.error());
-    }
-    const QByteArray& pdf = *drawn;
-    if (const auto written =
-            WriteFileSafely(options.Output, std::string_view(pdf.constData(),
-                                                             static_cast<std::size_t>(pdf.size())));
-        !written) {
-        return Unexpected(options.Output + ": " + written.error());
-    }
-    const std::size_t parts = search->Parts.size();
-    run.Out << options.Output << ": " << parts << (parts == 1 ? " part" : " parts") << " on "
-            << pages << (pages == 1 ? " page" : " pages") << "\n";
-    return {};
+    return WritePdfFile(ReportPdf(report), options.Output, run.Out, search->Parts.size(), "part",
+                        pages);
 }
 
 CommandBody Declare(CLI::App& command) {

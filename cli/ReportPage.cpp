@@ -1,5 +1,6 @@
 #include "ReportPage.h"
 
+#include "SafeFileWriter.h"
 #include "qrptDorvanta.h"
 
 namespace dorvanta::cli {
@@ -57,6 +58,23 @@ std::unique_ptr<QGuiApplication> OffscreenApplication() {
     static char name[] = "dorvanta-cli";
     static char* argv[] = {name, nullptr};
     return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+Expected<void> WritePdfFile(const Expected<QByteArray>& drawn, const std::string& output,
+                            std::ostream& out, std::size_t count, std::string_view noun,
+                            int pages) {
+    if (!drawn) {
+        return Unexpected(drawn.error());
+    }
+    const QByteArray& pdf = *drawn;
+    if (const auto written = WriteFileSafely(
+            output, std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        !written) {
+        return Unexpected(output + ": " + written.error());
+    }
+    out << output << ": " << count << " " << noun << (count == 1 ? "" : "s") << " on " << pages
+        << (pages == 1 ? " page" : " pages") << "\n";
+    return {};
 }
 
 } // namespace dorvanta::cli

@@ -8,8 +8,15 @@
 #include <QGuiApplication>
 #include <QPageLayout>
 
+#include "Expected.h"
+
+#include <QByteArray>
+
+#include <cstddef>
 #include <memory>
+#include <ostream>
 #include <string>
+#include <string_view>
 
 namespace dorvanta::cli {
 
@@ -26,5 +33,12 @@ void AddPageOptions(CLI::App& command, PageOptions& options);
 
 // A GUI application on the offscreen platform, unless one runs already.
 [[nodiscard]] std::unique_ptr<QGuiApplication> OffscreenApplication();
+
+// What a report command writes: the drawn PDF `drawn` into `output` through
+// the safe writer, then "FILE: N parts on P pages" on `out` (`noun` "part"
+// or "line", in the plural unless N is 1).
+[[nodiscard]] Expected<void> WritePdfFile(const Expected<QByteArray>& drawn,
+                                          const std::string& output, std::ostream& out,
+                                          std::size_t count, std::string_view noun, int pages);
 
 } // namespace dorvanta::cli

@@ -1,20 +1,16 @@
 #include "ResultsPage.h"
 
-#include "ApplicationTitle.h"
 #include "DeratingRule.h"
 #include "DetailsPanel.h"
 #include "LocaleTexts.h"
 #include "ResultsCsv.h"
 #include "ResultsTreeModel.h"
-#include "SafeFileWriter.h"
+#include "SaveAsCsv.h"
 #include "Text1252.h"
 #include "untKonstanty.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -22,7 +18,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QStyle>
@@ -351,25 +346,9 @@ void TResultsPage::actionSaveResultsExecute() {
     if (list == nullptr) {
         return;
     }
-    QFileDialog dialog(this, QStringLiteral("Save Results as CSV"));
-    dialog.setObjectName(QStringLiteral("dialogSaveResults"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("results.csv"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const QString file = dialog.selectedFiles().constFirst();
-    const auto written =
-        WriteFileSafely(QFileInfo(file).filesystemAbsoluteFilePath(), ResultsCsv(*list));
-    if (!written) {
-        QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
-                        QStringLiteral("The results could not be saved to %1:\n%2")
-                            .arg(QDir::toNativeSeparators(file), ToQString(written.error())),
-                        QMessageBox::Ok, this);
-        box.exec();
-    }
+    SaveAsCsv(this, QStringLiteral("Save Results as CSV"), "dialogSaveResults",
+              QStringLiteral("results.csv"), QStringLiteral("results"),
+              [list](std::ostream& out) { out << ResultsCsv(*list); });
 }
 
 } // namespace dorvanta

@@ -5,11 +5,8 @@
 #include "NumberText.h"
 #include "PartsListOutput.h"
 #include "ReportPrinting.h"
-#include "SafeFileWriter.h"
+#include "SaveAsCsv.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -19,8 +16,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -136,22 +133,22 @@ void AddPartRow(QTreeWidgetItem& parent, const QString& role, const TCheckedPart
 TReviewWindow::TReviewWindow(TPartsListReview review, TReviewReportTexts texts, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      Review_(std::move(review)), Texts(std::move(texts)) {
+      review_(std::move(review)), texts_(std::move(texts)) {
     setObjectName(QStringLiteral("formReview"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowTitle(QStringLiteral("Parts-List Review - ") + Texts.ListName);
+    setWindowTitle(QStringLiteral("Parts-List Review - ") + texts_.ListName);
     setAccessibleName(windowTitle());
     resize(960, 440);
 
     auto* layout = new QVBoxLayout(this);
     labelSummary = new QLabel(this);
     labelSummary->setObjectName(QStringLiteral("labelSummary"));
-    labelSummary->setText(ToQString(ReviewSummaryText(Review_.Summary)) +
+    labelSummary->setText(ToQString(ReviewSummaryText(review_.Summary)) +
                           QStringLiteral(" (values at ") +
-                          ToQString(TemperatureText(Review_.Options.TemperatureIndex, tvAll)) +
+                          ToQString(TemperatureText(review_.Options.TemperatureIndex, tvAll)) +
                           QStringLiteral(", default application ") +
-                          ToQString(CircuitText(Review_.Options.Defaults)) + QStringLiteral(")"));
+                          ToQString(CircuitText(review_.Options.Defaults)) + QStringLiteral(")"));
     labelSummary->setAccessibleName(labelSummary->text());
     labelSummary->setWordWrap(true);
     layout->addWidget(labelSummary);
@@ -214,10 +211,10 @@ void TReviewWindow::CreateButtons() {
 }
 
 void TReviewWindow::FillTree() {
-    const int temperature = Review_.Options.TemperatureIndex;
+    const int temperature = review_.Options.TemperatureIndex;
     treeviewReview->setSortingEnabled(false);
-    for (std::size_t i = 0; i < Review_.Lines.size(); ++i) {
-        const TCheckedLine& line = Review_.Lines[i];
+    for (std::size_t i = 0; i < review_.Lines.size(); ++i) {
+        const TCheckedLine& line = review_.Lines[i];
         auto* item = new TReviewItem(treeviewReview);
         item->setText(kColumnLine, QString::number(line.Line));
         item->setData(kColumnLine, kSortRole, static_cast<double>(line.Line));
@@ -261,10 +258,10 @@ const TCheckedPart* TReviewWindow::RowPart(const QTreeWidgetItem& item) const {
     const auto line = item.data(kColumnLine, kLineIndexRole).toULongLong();
     const int kind = item.data(kColumnLine, kPartKindRole).toInt();
     const auto index = item.data(kColumnLine, kPartIndexRole).toULongLong();
-    if (line >= Review_.Lines.size()) {
+    if (line >= review_.Lines.size()) {
         return nullptr;
     }
-    const TCheckedLine& checked = Review_.Lines[line];
+    const TCheckedLine& checked = review_.Lines[line];
     const std::vector<TCheckedPart>* parts = kind == kMatch         ? &checked.Matches
                                              : kind == kReplacement ? &checked.Replacements
                                                                     : nullptr;
@@ -280,35 +277,18 @@ void TReviewWindow::treeviewReviewDoubleClick(QTreeWidgetItem* item) {
         return; // a line without a catalogue part, or one that cannot be evaluated
     }
     const auto line = item->data(kColumnLine, kLineIndexRole).toULongLong();
-    emit PartChosen(Review_.Lines[line].Application, *part);
+    emit PartChosen(review_.Lines[line].Application, *part);
 }
 
 void TReviewWindow::buttonSaveCsvClick() {
-    QFileDialog dialog(this, QStringLiteral("Save Review as CSV"));
-    dialog.setObjectName(QStringLiteral("dialogSaveReview"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(QStringLiteral("review.csv"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const QString file = dialog.selectedFiles().constFirst();
-    const auto written =
-        WriteFileSafely(QFileInfo(file).filesystemAbsoluteFilePath(),
-                        [this](std::ostream& out) { WriteReviewCsv(out, Review_); });
-    if (!written) {
-        QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
-                        QStringLiteral("The review could not be saved to %1:\n%2")
-                            .arg(QDir::toNativeSeparators(file), ToQString(written.error())),
-                        QMessageBox::Ok, this);
-        box.exec();
-    }
+    SaveAsCsv(this, QStringLiteral("Save Review as CSV"), "dialogSaveReview",
+              QStringLiteral("review.csv"), QStringLiteral("review"),
+              [this](std::ostream& out) { WriteReviewCsv(out, review_); });
 }
 
 void TReviewWindow::buttonPrintClick() {
     QPrinter printer(QPrinter::HighResolution);
-    if (PrintReviewReport(this, Review_, Texts, printer) == TPrintOutcome::Failed) {
+    if (PrintReviewReport(this, review_, texts_, printer) == TPrintOutcome::Failed) {
         QMessageBox::critical(this, ApplicationTitle(),
                               QStringLiteral("The review could not be sent to the printer."));
     }

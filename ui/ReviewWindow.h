@@ -25,7 +25,7 @@ public:
     // A modeless window over `parent`, deleted when it closes.
     TReviewWindow(TPartsListReview review, TReviewReportTexts texts, QWidget* parent);
 
-    [[nodiscard]] const TPartsListReview& Review() const noexcept { return Review_; }
+    [[nodiscard]] const TPartsListReview& Review() const noexcept { return review_; }
 
     // The tree's columns.
     enum TColumn : int {
@@ -60,8 +60,8 @@ private:
     void buttonSaveCsvClick();
     void buttonPrintClick();
 
-    TPartsListReview Review_;
-    TReviewReportTexts Texts;
+    TPartsListReview review_;
+    TReviewReportTexts texts_;
 
     QLabel* labelSummary = nullptr;
     QTreeWidget* treeviewReview = nullptr;

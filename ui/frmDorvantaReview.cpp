@@ -13,6 +13,7 @@
 #include "ResultsPage.h"
 #include "ReviewWindow.h"
 
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>

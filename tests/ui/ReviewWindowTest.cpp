@@ -4,6 +4,7 @@
 // line, saves as CSV, and a double-click lands on the results page with the
 // part's details. A file that cannot be reviewed says why and opens nothing.
 #include "ModalDialogs.h"
+#include "PdfText.h"
 #include "ResultsFixture.h"
 
 #include "PartsListOutput.h"
@@ -20,6 +21,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -314,6 +317,31 @@ TEST_F(Review, SavesTheReviewAsCsvAndSaysWhenItCannot) {
     EXPECT_TRUE(Message.startsWith(QStringLiteral("The review could not be saved to ")))
         << Message.toStdString();
     EXPECT_EQ(MessageIcon, QMessageBox::Critical);
+}
+
+TEST_F(Review, PrintsTheReviewReportThroughThePrintDialog) {
+    ASSERT_TRUE(Drop(kSample));
+    const QString file = Directory.filePath(QStringLiteral("review.pdf"));
+    int lastPage = 0;
+    const auto answering = WhenModal<QPrintDialog>([&file, &lastPage](QPrintDialog* dialog) {
+        lastPage = dialog->maxPage();
+        // A PDF file instead of a printer, kept as the dialog closes: done()
+        // leaves the printer as it is where accept() would apply the
+        // dialog's own choice of printer.
+        dialog->printer()->setOutputFileName(file);
+        dialog->done(QDialog::Accepted);
+    });
+    FindIn<QPushButton>(*Window(), "buttonPrint")->click();
+    Idle();
+    QFile printed(file);
+    ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+    const QStringList pages = testing_report::PdfPages(printed.readAll());
+    ASSERT_EQ(pages.size(), lastPage);
+    ASSERT_GT(lastPage, 1);
+    EXPECT_TRUE(pages.first().contains(
+        QStringLiteral("14 lines: 4 recommended, 4 not recommended, 6 not in catalogue, 0 bad")));
+    EXPECT_TRUE(pages.first().contains(QStringLiteral("psu-parts-list.csv")));
+    EXPECT_TRUE(pages.join(QString()).contains(QStringLiteral("KUBB476M006#0081")));
 }
 
 TEST_F(Review, AFileThatCannotBeReviewedSaysWhyAndOpensNothing) {
