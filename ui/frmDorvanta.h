@@ -32,13 +32,13 @@ public:
     explicit TformDorvanta(const QString& catalogueDirectory, QWidget* parent = nullptr);
     ~TformDorvanta() override;
 
-public slots:
-    // Cancel, Escape and the window's close button all end the program here.
-    void reject() override;
-
     // Reviews the parts list `file` with the circuit of the input page and
     // opens the review window; a message box says why when it cannot.
     void CheckPartsList(const QString& file);
+
+public slots:
+    // Cancel, Escape and the window's close button all end the program here.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
