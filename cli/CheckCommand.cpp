@@ -6,11 +6,16 @@
 #include "PartsList.h"
 #include "PartsListCheck.h"
 #include "PartsListOutput.h"
+#include "ReportPage.h"
+#include "ReviewReport.h"
 #include "SafeFileWriter.h"
 #include "Series.h"
 
+#include <QDate>
+
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,6 +34,7 @@ struct Options {
     std::vector<std::string> Columns;
     OutputFormat Format = OutputFormat::Text;
     std::string Output;
+    PageOptions Page;
 };
 
 const std::map<std::string, int> kTemperatures = {{"-55", kTemperature55},
@@ -118,7 +124,22 @@ void WriteReview(std::ostream& out, const TPartsListReview& review, OutputFormat
     case OutputFormat::Json:
         WriteReviewJson(out, review);
         return;
+    case OutputFormat::Pdf: // drawn apart, see WriteReviewPdf
+        return;
     }
+}
+
+// Draws the review report and writes it to the output file.
+Expected<void> WriteReviewPdf(const Options& options, const TPartsListReview& review,
+                              const std::string& catalogueNote, const CommandRun& run) {
+    const auto application = OffscreenApplication();
+    const std::filesystem::path list(options.List);
+    TReviewReport report(review, {QString::fromStdString(list.filename().string()),
+                                  QString::fromStdString(catalogueNote), QDate::currentDate()});
+    report.SetPage(ChosenPage(options.Page));
+    const int pages = report.CountPages();
+    return WritePdfFile(ReviewReportPdf(report), options.Output, run.Out, review.Lines.size(),
+                        "line", pages);
 }
 
 Expected<void> Check(Options options, const CommandRun& run) {
@@ -138,7 +159,11 @@ Expected<void> Check(Options options, const CommandRun& run) {
     }
     options.Check.TemperatureIndex = kTemperatures.at(options.Temperature);
     const TPartsListReview review = CheckPartsList(*list, catalogue->Entries, options.Check);
-    if (options.Output.empty()) {
+    if (options.Format == OutputFormat::Pdf) {
+        if (const auto written = WriteReviewPdf(options, review, catalogue->Note, run); !written) {
+            return written;
+        }
+    } else if (options.Output.empty()) {
         WriteReview(run.Out, review, options.Format);
     } else if (const auto written = WriteFileSafely(
                    options.Output,
@@ -173,9 +198,18 @@ CommandBody Declare(CLI::App& command) {
                     "a column of another name: designator=NAME, part=, va=, rs=, rl=, imax=")
         ->type_name("KEY=NAME");
     AddFormatOption(command, options->Format,
-                    {OutputFormat::Text, OutputFormat::Csv, OutputFormat::Json});
-    command.add_option("--output", options->Output, "write to FILE instead of standard output")
+                    {OutputFormat::Text, OutputFormat::Csv, OutputFormat::Json, OutputFormat::Pdf});
+    command
+        .add_option("--output", options->Output,
+                    "write to FILE instead of standard output (pdf needs it)")
         ->type_name("FILE");
+    AddPageOptions(command, options->Page);
+    // The printed report goes to a file only: a usage error without one.
+    command.callback([options] {
+        if (options->Format == OutputFormat::Pdf && options->Output.empty()) {
+            throw CLI::ValidationError("--format pdf", "needs --output FILE");
+        }
+    });
     return [options](const CommandRun& run) {
         return Check(*options, run);
     };
@@ -187,7 +221,9 @@ Command CheckCommand() noexcept {
     return {"check",
             "Reviews every tantalum and niobium-oxide capacitor of a parts list against\n"
             "the maker's derating and surge rules, with up to three recommended\n"
-            "replacements for a line that fails. Exit status: 0 when every catalogue part\n"
+            "replacements for a line that fails. --format pdf writes the printed review\n"
+            "(a summary page, then one block per line) to the --output file, on the\n"
+            "paper of --page-size and --landscape. Exit status: 0 when every catalogue part\n"
             "of the list is recommended, 3 when one is not, 1 for an unreadable list or\n"
             "output, 2 for a usage error.",
             Declare};

@@ -22,10 +22,11 @@ std::string JsonText(const Json& value) {
     return value.dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
-constexpr std::array<std::pair<std::string_view, OutputFormat>, 3> kFormats = {{
+constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> kFormats = {{
     {"text", OutputFormat::Text},
     {"csv", OutputFormat::Csv},
     {"json", OutputFormat::Json},
+    {"pdf", OutputFormat::Pdf},
 }};
 
 std::vector<std::string> ReasonNames(const TRejectReasons& reasons) {
@@ -253,6 +254,8 @@ void WriteSearch(std::ostream& out, const SearchOutcome& outcome, OutputFormat f
         break;
     case OutputFormat::Json:
         WriteSearchJson(out, outcome);
+        break;
+    case OutputFormat::Pdf: // not one of the search's formats
         break;
     }
 }

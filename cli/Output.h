@@ -16,9 +16,9 @@
 
 namespace dorvanta::cli {
 
-enum class OutputFormat { Text, Csv, Json };
+enum class OutputFormat { Text, Csv, Json, Pdf };
 
-// Declares --format with the formats `allowed` ("text", "csv", "json"); the
+// Declares --format with the formats `allowed` ("text", "csv", "json", "pdf"); the
 // default is text, another text is a usage error.
 CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
                              std::initializer_list<OutputFormat> allowed);

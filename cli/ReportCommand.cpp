@@ -1,10 +1,8 @@
 #include "ReportCommand.h"
 
-#include "SafeFileWriter.h"
+#include "ReportPage.h"
 #include "SearchOptions.h"
 #include "qrptDorvanta.h"
-
-#include <QGuiApplication>
 
 #include <memory>
 #include <string>
@@ -13,54 +11,11 @@ namespace dorvanta::cli {
 
 namespace {
 
-QtMessageHandler previousHandler = nullptr;
-
-// Qt's messages pass, except its complaints about the runtime directory
-// (missing or shared in containers and CI): the report never uses it, and
-// scripts read stderr for errors.
-void QtMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (!text.startsWith(u"QStandardPaths: ") && previousHandler != nullptr) {
-        previousHandler(type, context, text);
-    }
-}
-
-// The report draws with Qt's fonts, which need a GUI application; the
-// offscreen platform needs no display.
-std::unique_ptr<QGuiApplication> OffscreenApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return nullptr;
-    }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(QtMessage);
-    static int argc = 1;
-    static char name[] = "dorvanta-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 struct Options {
     SearchOptions Search;
     std::string Output;
-    std::string PageSize = "A4";
-    bool Landscape = false;
+    PageOptions Page;
 };
-
-// The paper sizes of --page-size.
-QPageSize::PageSizeId PageSizeId(const std::string& name) {
-    if (name == "Letter") {
-        return QPageSize::Letter;
-    }
-    if (name == "Legal") {
-        return QPageSize::Legal;
-    }
-    return QPageSize::A4;
-}
-
-// The report's page from --page-size and --landscape.
-QPageLayout ChosenPage(const Options& options) {
-    return ReportPageLayout(QPageSize(PageSizeId(options.PageSize)),
-                            options.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-}
 
 // Draws the report of the search and writes it to the output file.
 Expected<void> WriteReport(const Options& options, const CommandRun& run) {
@@ -73,28 +28,15 @@ Expected<void> WriteReport(const Options& options, const CommandRun& run) {
     }
     const auto application = OffscreenApplication();
     TquickreportDorvanta report(search->Parts, ".");
-    report.SetPage(ChosenPage(options));
+    report.SetPage(ChosenPage(options.Page));
     // As in the window, where the note stands while the closest-match
     // result is shown.
     if (!search->ClosestMatch) {
         report.qrlabelPoznamka.clear();
     }
     const int pages = report.CountPages();
-    const auto drawn = ReportPdf(report);
-    if (!drawn) {
-        return Unexpected(drawn.error());
-    }
-    const QByteArray& pdf = *drawn;
-    if (const auto written =
-            WriteFileSafely(options.Output, std::string_view(pdf.constData(),
-                                                             static_cast<std::size_t>(pdf.size())));
-        !written) {
-        return Unexpected(options.Output + ": " + written.error());
-    }
-    const std::size_t parts = search->Parts.size();
-    run.Out << options.Output << ": " << parts << (parts == 1 ? " part" : " parts") << " on "
-            << pages << (pages == 1 ? " page" : " pages") << "\n";
-    return {};
+    return WritePdfFile(ReportPdf(report), options.Output, run.Out, search->Parts.size(), "part",
+                        pages);
 }
 
 CommandBody Declare(CLI::App& command) {
@@ -104,14 +46,7 @@ CommandBody Declare(CLI::App& command) {
         .add_option("--output", options->Output, "the PDF file to write (replaced when it exists)")
         ->required()
         ->type_name("FILE");
-    command
-        .add_option("--page-size", options->PageSize,
-                    "the paper: A4 (the default), Letter or Legal")
-        ->check(CLI::IsMember({"A4", "Letter", "Legal"}))
-        ->type_name("SIZE");
-    command
-        .add_flag("--landscape", options->Landscape, "lay the pages out in landscape orientation")
-        ->disable_flag_override();
+    AddPageOptions(command, options->Page);
     return [options](const CommandRun& run) {
         return WriteReport(*options, run);
     };

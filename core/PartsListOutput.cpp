@@ -38,22 +38,20 @@ std::string Padded(std::string text, std::size_t width) {
     return text;
 }
 
+} // namespace
+
 std::string CircuitText(const TCircuit& circuit) {
     return "Va " + FormatGeneral(circuit.Va) + " V, Imax " + FormatGeneral(circuit.Imax) +
            " A, Rs " + FormatGeneral(circuit.Rs) + " ohm, Rl " + FormatGeneral(circuit.Rl) + " ohm";
 }
 
-// "KRBD227*006#  220 µF  6.3 V  case D  ESR 0.23 ohm"
-std::string PartText(const TCheckedPart& part) {
-    std::string text = Padded(part.PartNumber, 17);
-    if (part.Info) {
-        const TPartNoInfo& info = *part.Info;
-        text += Padded(FormatGeneral(info.Capacitance) + " \u00B5F", 9) +
-                Padded(FormatGeneral(info.RatedVoltage) + " V", 7) +
-                Padded("case " + info.CaseSize, 8) + "ESR " + FormatGeneral(info.ESRmax / 1000) +
-                " ohm";
+std::vector<std::string> PartValueTexts(const TCheckedPart& part) {
+    if (!part.Info) {
+        return {};
     }
-    return text;
+    const TPartNoInfo& info = *part.Info;
+    return {FormatGeneral(info.Capacitance) + " \u00B5F", FormatGeneral(info.RatedVoltage) + " V",
+            "case " + info.CaseSize, "ESR " + FormatGeneral(info.ESRmax / 1000) + " ohm"};
 }
 
 std::string FiguresText(const TCheckedPart& part, int temperatureIndex) {
@@ -75,6 +73,19 @@ std::string FiguresText(const TCheckedPart& part, int temperatureIndex) {
            Shown(f.FailureRate, NumberPattern::Scientific) + " %/1000 h, FIT " +
            Shown(f.FIT, NumberPattern::TwoDecimals) + ", MTBF " +
            Shown(f.MTBF, NumberPattern::Integer) + " years";
+}
+
+namespace {
+
+// "KRBD227*006#  220 µF  6.3 V  case D  ESR 0.23 ohm"
+std::string PartText(const TCheckedPart& part) {
+    constexpr std::array<std::size_t, 4> kWidths = {9, 7, 8, 0};
+    std::string text = Padded(part.PartNumber, 17);
+    const std::vector<std::string> values = PartValueTexts(part);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        text += Padded(values[i], kWidths[i]);
+    }
+    return text;
 }
 
 void WritePart(std::ostream& out, std::string_view role, const TCheckedPart& part,

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace dorvanta {
 
@@ -27,6 +28,17 @@ struct TPartFigures {
 };
 
 [[nodiscard]] TPartFigures FiguresAt(const TCheckedPart& part, int temperatureIndex);
+
+// "Va 5 V, Imax 10 A, Rs 0.1 ohm, Rl 0.01 ohm"
+[[nodiscard]] std::string CircuitText(const TCircuit& circuit);
+
+// The catalogue values of an evaluated part: "220 µF", "6.3 V", "case D",
+// "ESR 0.23 ohm"; none for a part that could not be evaluated.
+[[nodiscard]] std::vector<std::string> PartValueTexts(const TCheckedPart& part);
+
+// The figures of a part at the temperature on one line: "derating 37.0 %,
+// surge 45.45 A of test surge ... MTBF 1234 years".
+[[nodiscard]] std::string FiguresText(const TCheckedPart& part, int temperatureIndex);
 
 // "N lines: R recommended, F not recommended, U not in catalogue, B bad".
 [[nodiscard]] std::string ReviewSummaryText(const TCheckSummary& summary);

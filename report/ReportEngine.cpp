@@ -1,7 +1,9 @@
 #include "ReportEngine.h"
 
+#include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 
 namespace dorvanta {
 
@@ -12,13 +14,15 @@ constexpr double kTolerance = 1e-6;
 
 class TLayout {
 public:
-    TLayout(const TBandHeights& heights, double pageHeight, const TReportEvents& events)
-        : heights_(heights), footerTop_(pageHeight - heights.PageFooter), events_(events) {}
+    TLayout(const TBandHeights& heights, double pageHeight, const TReportEvents& events,
+            const std::function<double()>& detailHeight)
+        : heights_(heights), footerTop_(pageHeight - heights.PageFooter), events_(events),
+          detailHeight_(detailHeight) {}
 
     int Run() {
         StartPage();
         while (events_.NeedData()) {
-            Place(TBandKind::Detail, heights_.Detail);
+            Place(TBandKind::Detail, detailHeight_ ? detailHeight_() : heights_.Detail);
             if (events_.ChildBeforePrint()) {
                 Place(TBandKind::Child, heights_.Child);
             }
@@ -62,6 +66,7 @@ private:
     const TBandHeights& heights_;
     double footerTop_;
     const TReportEvents& events_;
+    const std::function<double()>& detailHeight_;
     int page_ = 1;
     double cursor_ = 0;
     double pageTop_ = 0; // below the page header
@@ -70,7 +75,12 @@ private:
 } // namespace
 
 int GenerateReport(const TBandHeights& heights, double pageHeight, const TReportEvents& events) {
-    return TLayout(heights, pageHeight, events).Run();
+    return GenerateReport(heights, pageHeight, events, nullptr);
+}
+
+int GenerateReport(const TBandHeights& heights, double pageHeight, const TReportEvents& events,
+                   const std::function<double()>& detailHeight) {
+    return TLayout(heights, pageHeight, events, detailHeight).Run();
 }
 
 TReportCanvas::TReportCanvas(QPainter& painter, QPagedPaintDevice& device, TPageRange range)
@@ -88,6 +98,39 @@ bool TReportCanvas::BeginBand(const TPlacedBand& band) {
     painter_.resetTransform();
     painter_.translate(0, Mm(band.Top));
     return true;
+}
+
+bool PaintCopies(QPagedPaintDevice& device, TPageRange range, int copies,
+                 const std::function<void(TReportCanvas&)>& generate) {
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0) {
+            device.newPage();
+        }
+        TReportCanvas canvas(painter, device, range);
+        generate(canvas);
+    }
+    return painter.end();
+}
+
+Expected<QByteArray> PdfDocument(const std::function<void(QPagedPaintDevice&)>& setUp,
+                                 const std::function<bool(QPagedPaintDevice&)>& print) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QStringLiteral("Dorvanta"));
+        writer.setCreator(QStringLiteral("Dorvanta"));
+        setUp(writer);
+        if (!print(writer)) {
+            return Unexpected("cannot draw the report");
+        }
+    }
+    return bytes;
 }
 
 } // namespace dorvanta

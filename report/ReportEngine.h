@@ -4,6 +4,10 @@
 // millimetres from the top of the page's printable area.
 #pragma once
 
+#include "Expected.h"
+
+#include <QByteArray>
+
 #include <functional>
 
 class QPagedPaintDevice;
@@ -44,6 +48,11 @@ struct TReportEvents {
 // page is placed there anyway (and clipped) rather than paging for ever.
 int GenerateReport(const TBandHeights& heights, double pageHeight, const TReportEvents& events);
 
+// The same layout for detail bands of their own heights: `detailHeight` is
+// asked for each detail band's height after NeedData has answered true.
+int GenerateReport(const TBandHeights& heights, double pageHeight, const TReportEvents& events,
+                   const std::function<double()>& detailHeight);
+
 // The pages of a print run that reach the device, from 1, both included.
 struct TPageRange {
     int First = 1;
@@ -73,5 +82,18 @@ private:
     double unitsPerMm_;
     int currentPage_ = 0; // the page being painted; 0 before the first
 };
+
+// Paints a report `copies` times over on `device`: `generate` lays the
+// report out once per copy and paints its bands through the canvas, which
+// keeps the pages of `range`. False when the device cannot be painted on
+// (a printer that is not ready).
+[[nodiscard]] bool PaintCopies(QPagedPaintDevice& device, TPageRange range, int copies,
+                               const std::function<void(TReportCanvas&)>& generate);
+
+// A PDF document titled "Dorvanta" in memory: `setUp` gives the writer its
+// page, `print` paints the whole report and answers whether it could.
+[[nodiscard]] Expected<QByteArray>
+PdfDocument(const std::function<void(QPagedPaintDevice&)>& setUp,
+            const std::function<bool(QPagedPaintDevice&)>& print);
 
 } // namespace dorvanta

@@ -7,12 +7,10 @@
 #include "VersionText.h"
 #include "untKonstanty.h"
 
-#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <utility>
 
@@ -230,15 +228,7 @@ bool TquickreportDorvanta::Print(QPagedPaintDevice& device, TPageRange range, in
     if (pageCount_ == 0) {
         CountPages();
     }
-    QPainter painter;
-    if (!painter.begin(&device)) {
-        return false;
-    }
-    for (int copy = 0; copy < copies; ++copy) {
-        if (copy > 0) {
-            device.newPage();
-        }
-        TReportCanvas canvas(painter, device, range);
+    return PaintCopies(device, range, copies, [this](TReportCanvas& canvas) {
         PartIndex = 0;
         GenerateReport(kReportBands, PrintHeight(),
                        {[this] { return QuickRepNeedData(); },
@@ -246,8 +236,7 @@ bool TquickreportDorvanta::Print(QPagedPaintDevice& device, TPageRange range, in
                         [this, &canvas](const TPlacedBand& band) {
                             PrintBand(canvas, band);
                         }});
-    }
-    return painter.end();
+    });
 }
 
 bool TquickreportDorvanta::Print(QPagedPaintDevice& device) {
@@ -362,19 +351,8 @@ void TquickreportDorvanta::qrbandPageFooterPrint(TReportCanvas& canvas, int page
 }
 
 Expected<QByteArray> ReportPdf(TquickreportDorvanta& report) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(QStringLiteral("Dorvanta"));
-        writer.setCreator(QStringLiteral("Dorvanta"));
-        report.SetUpPage(writer);
-        if (!report.Print(writer)) {
-            return Unexpected("cannot draw the report");
-        }
-    }
-    return bytes;
+    return PdfDocument([&report](QPagedPaintDevice& device) { report.SetUpPage(device); },
+                       [&report](QPagedPaintDevice& device) { return report.Print(device); });
 }
 
 } // namespace dorvanta

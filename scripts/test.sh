@@ -3,8 +3,9 @@
 # warnings as errors, runs every test and clang-tidy over the project's
 # sources; then builds everything again under AddressSanitizer and
 # UndefinedBehaviorSanitizer and runs every test there, the window's
-# included; then builds the catalogue file's fuzz target with clang and runs
-# it for a few seconds from the committed corpus.
+# included; then builds the fuzz targets (the catalogue file, the parts-list
+# reader) with clang and runs them for a few seconds from their committed
+# corpora.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

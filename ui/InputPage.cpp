@@ -13,6 +13,7 @@
 #include "ValueLists.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -192,6 +193,17 @@ TInputPage::TInputPage(QWidget* parent) : QWidget(parent) {
     connect(buttonExportDat, &QPushButton::clicked, this, &TInputPage::buttonExportDatClick);
 
     SetTabOrder();
+    CreatePartsListAction();
+}
+
+void TInputPage::CreatePartsListAction() {
+    actionCheckPartsList = new QAction(QStringLiteral("Check Parts List..."), this);
+    actionCheckPartsList->setObjectName(QStringLiteral("actionCheckPartsList"));
+    actionCheckPartsList->setShortcut(QKeySequence::Open);
+    actionCheckPartsList->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(actionCheckPartsList);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(actionCheckPartsList, &QAction::triggered, this, &TInputPage::CheckPartsListRequested);
 }
 
 void TInputPage::CreateCircuitPanel() {
@@ -570,6 +582,44 @@ std::optional<TVstupniUdaje> TInputPage::Input() const {
     input.Parametry1.Capacitance[2] = *second;
     input.Parametry1.CaseSize = ToStdString(ListText(*comboboxCaseSize));
     return input;
+}
+
+std::optional<TCircuit> TInputPage::Circuit(QStringList* missing) const {
+    const std::pair<const QLineEdit*, QString> fields[] = {
+        {editRs, QStringLiteral("Rs")},
+        {editRl, QStringLiteral("Rl")},
+        {editImax, QStringLiteral("Imax")},
+        {editVa, QStringLiteral("Va")},
+    };
+    bool complete = true;
+    for (const auto& [field, caption] : fields) {
+        if (!ValueOf(field)) {
+            complete = false;
+            if (missing != nullptr) {
+                missing->append(caption);
+            }
+        }
+    }
+    if (!complete) {
+        return std::nullopt;
+    }
+    return TCircuit{*ValueOf(editRs), *ValueOf(editRl), *ValueOf(editImax), *ValueOf(editVa)};
+}
+
+void TInputPage::ShowPart(const TCircuit& circuit, TTypVyrobku series, const TPartNoInfo& part) {
+    editRs->setText(FormatNumber(circuit.Rs));
+    editRl->setText(FormatNumber(circuit.Rl));
+    editImax->setText(FormatNumber(circuit.Imax));
+    editVa->setText(FormatNumber(circuit.Va));
+    radiobuttonByPartNumber->setChecked(true);
+    radiobuttonByPartNumberClick();
+    SelectText(*comboboxPNtype, ToQString(SeriesNames[static_cast<std::size_t>(series)]));
+    comboboxPNtypeChange();
+    SelectText(*comboboxPNCaseSize, ToQString(part.CaseSize));
+    comboboxPNCaseSizeChange();
+    SelectText(*comboboxPNcapacitance, FormatNumber(part.Capacitance));
+    comboboxPNcapacitanceChange();
+    SelectText(*comboboxPNvoltage, FormatNumber(part.RatedVoltage));
 }
 
 } // namespace dorvanta

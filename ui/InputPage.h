@@ -3,7 +3,9 @@
 #pragma once
 
 #include "ApplicationData.h"
+#include "PartNoInfo.h"
 #include "PartNoRecord.h"
+#include "PartsListCheck.h"
 #include "Series.h"
 
 #include <QWidget>
@@ -15,6 +17,7 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QLayout;
+class QAction;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -42,7 +45,21 @@ public:
     // number (which cannot happen while the input is complete).
     [[nodiscard]] std::optional<TVstupniUdaje> Input() const;
 
+    // The circuit of the four fields; none when one of them is empty or not
+    // a number, whose captions ("Rs", "Va", ...) then go to `missing`.
+    [[nodiscard]] std::optional<TCircuit> Circuit(QStringList* missing = nullptr) const;
+
+    // Fills the four fields with `circuit` and chooses the part-number
+    // criterion of `part` of `series`: its series, case size, capacitance and
+    // rated voltage, each list refilled as a user's choice refills it.
+    void ShowPart(const TCircuit& circuit, TTypVyrobku series, const TPartNoInfo& part);
+
+signals:
+    // Ctrl+O or "Check Parts List..." of the page's context menu.
+    void CheckPartsListRequested();
+
 private:
+    void CreatePartsListAction();
     void CreateCircuitPanel();
     QWidget* CreateCriteria();
     QWidget* CreateCapacitancePage(QWidget* notebook);
@@ -91,6 +108,7 @@ private:
     QToolButton* speedbuttonOtevritFailureRate = nullptr;
     QPushButton* buttonExportDat = nullptr;
     QWidget* imageNiobiumOxide = nullptr;
+    QAction* actionCheckPartsList = nullptr;
 };
 
 } // namespace dorvanta

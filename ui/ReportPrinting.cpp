@@ -2,12 +2,14 @@
 
 #include "ApplicationTitle.h"
 #include "LocaleTexts.h"
+#include "ReviewReport.h"
 #include "qrptDorvanta.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace dorvanta {
@@ -24,17 +26,17 @@ TPageRange ChosenPages(const QPrinter& printer, int pageCount) {
     return {1, pageCount};
 }
 
-} // namespace
-
-TPrintOutcome PrintReport(QWidget* owner, const TResultList& list, bool currentNoteShown,
-                          QPrinter& printer) {
-    // One report per print; it copies the list, never the candidates.
-    const auto report = std::make_unique<TquickreportDorvanta>(list, LocaleDecimalSeparator());
-    const int pageCount = report->CountPages();
+// Counts the report's pages, shows the print dialog, then prints the
+// chosen pages and copies on the chosen paper; `beforePrint` readies the
+// report once the dialog is accepted.
+template <class Report>
+TPrintOutcome PrintThroughDialog(QWidget* owner, Report& report, QPrinter& printer,
+                                 const std::function<void()>& beforePrint) {
+    const int pageCount = report.CountPages();
 
     printer.setDocName(ApplicationTitle());
     printer.setCopyCount(1);
-    report->SetUpPage(printer);
+    report.SetUpPage(printer);
     QPrintDialog dialog(&printer, owner);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -46,16 +48,33 @@ TPrintOutcome PrintReport(QWidget* owner, const TResultList& list, bool currentN
         return TPrintOutcome::Cancelled;
     }
 
-    if (!currentNoteShown) {
-        report->qrlabelPoznamka.clear();
-    }
+    beforePrint();
     // The paper and orientation chosen in the dialog, with the report's margins.
-    report->SetPage(printer.pageLayout());
-    report->SetUpPage(printer);
-    const TPageRange pages = ChosenPages(printer, report->CountPages());
+    report.SetPage(printer.pageLayout());
+    report.SetUpPage(printer);
+    const TPageRange pages = ChosenPages(printer, report.CountPages());
     // A printing system that cannot make copies leaves them to the program.
     const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
-    return report->Print(printer, pages, copies) ? TPrintOutcome::Printed : TPrintOutcome::Failed;
+    return report.Print(printer, pages, copies) ? TPrintOutcome::Printed : TPrintOutcome::Failed;
+}
+
+} // namespace
+
+TPrintOutcome PrintReport(QWidget* owner, const TResultList& list, bool currentNoteShown,
+                          QPrinter& printer) {
+    // One report per print; it copies the list, never the candidates.
+    const auto report = std::make_unique<TquickreportDorvanta>(list, LocaleDecimalSeparator());
+    return PrintThroughDialog(owner, *report, printer, [&report, currentNoteShown] {
+        if (!currentNoteShown) {
+            report->qrlabelPoznamka.clear();
+        }
+    });
+}
+
+TPrintOutcome PrintReviewReport(QWidget* owner, const TPartsListReview& review,
+                                const TReviewReportTexts& texts, QPrinter& printer) {
+    TReviewReport report(review, texts);
+    return PrintThroughDialog(owner, report, printer, [] {});
 }
 
 } // namespace dorvanta

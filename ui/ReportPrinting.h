@@ -5,6 +5,8 @@
 
 #include "ResultList.h"
 
+#include <QString>
+
 class QPrinter;
 class QWidget;
 
@@ -20,5 +22,13 @@ enum class TPrintOutcome { Printed, Cancelled, Failed };
 // could not be painted on.
 [[nodiscard]] TPrintOutcome PrintReport(QWidget* owner, const TResultList& list,
                                         bool currentNoteShown, QPrinter& printer);
+
+struct TPartsListReview;
+struct TReviewReportTexts;
+
+// The printed review of a parts list through the same dialog, pages, paper
+// and copies as PrintReport.
+[[nodiscard]] TPrintOutcome PrintReviewReport(QWidget* owner, const TPartsListReview& review,
+                                              const TReviewReportTexts& texts, QPrinter& printer);
 
 } // namespace dorvanta

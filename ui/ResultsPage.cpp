@@ -1,6 +1,5 @@
 #include "ResultsPage.h"
 
-#include "ApplicationTitle.h"
 #include "CompareWindow.h"
 #include "DeratingRule.h"
 #include "DetailsPanel.h"
@@ -8,23 +7,19 @@
 #include "LocaleTexts.h"
 #include "ResultsCsv.h"
 #include "ResultsTreeModel.h"
-#include "SafeFileWriter.h"
+#include "SaveAsCsv.h"
 #include "TemperatureChoice.h"
 #include "Text1252.h"
 #include "untKonstanty.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QShortcut>
 #include <QStyle>
 #include <QTreeView>
@@ -71,25 +66,8 @@ QLabel* CreateDeratingNote(QWidget* parent) {
 
 void SaveResultsAsCsv(QWidget* owner, const TResultList& list, const QString& title,
                       const QString& fileName) {
-    QFileDialog dialog(owner, title);
-    dialog.setObjectName(QStringLiteral("dialogSaveResults"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters({QStringLiteral("CSV files (*.csv)"), QStringLiteral("All files (*)")});
-    dialog.setDefaultSuffix(QStringLiteral("csv"));
-    dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return;
-    }
-    const QString file = dialog.selectedFiles().constFirst();
-    const auto written =
-        WriteFileSafely(QFileInfo(file).filesystemAbsoluteFilePath(), ResultsCsv(list));
-    if (!written) {
-        QMessageBox box(QMessageBox::Critical, ApplicationTitle(),
-                        QStringLiteral("The results could not be saved to %1:\n%2")
-                            .arg(QDir::toNativeSeparators(file), ToQString(written.error())),
-                        QMessageBox::Ok, owner);
-        box.exec();
-    }
+    SaveAsCsv(owner, title, "dialogSaveResults", fileName, QStringLiteral("results"),
+              [&list](std::ostream& out) { out << ResultsCsv(list); });
 }
 
 TResultsPage::TResultsPage(QWidget* parent) : QWidget(parent) {
@@ -235,6 +213,22 @@ void TResultsPage::SelectFirstPart() {
     treeviewSeznamTypu->setCurrentIndex(Model->index(0, 0, firstGroup));
     treeviewSeznamTypu->scrollToTop();
     treeviewSeznamTypu->setFocus();
+}
+
+bool TResultsPage::SelectPart(const QString& partNumber) {
+    for (int group = 0; group < Model->rowCount(); ++group) {
+        const QModelIndex groupNode = Model->index(group, 0);
+        for (int row = 0; row < Model->rowCount(groupNode); ++row) {
+            const QModelIndex node = Model->index(row, 0, groupNode);
+            if (Model->data(node, Qt::DisplayRole).toString() == partNumber) {
+                treeviewSeznamTypu->expand(groupNode);
+                treeviewSeznamTypu->setCurrentIndex(node);
+                treeviewSeznamTypu->scrollTo(node);
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 void TResultsPage::ShowCurrentNote(bool show) {

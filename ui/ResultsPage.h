@@ -46,6 +46,10 @@ public:
     // details) and the keyboard focus in the tree.
     void SelectFirstPart();
 
+    // The part of that number selected and its group expanded, as a click
+    // on it does; false, with the selection left alone, when the tree has none.
+    bool SelectPart(const QString& partNumber);
+
     // The grey note of a closest-match result; hidden at start.
     void ShowCurrentNote(bool show);
     [[nodiscard]] bool CurrentNoteShown() const;

@@ -137,6 +137,9 @@ void TformDorvanta::CreateFrame() {
     notebookDorvanta->insertWidget(kPageIndexTabulka, tabulka);
     CreateTabulkaPage(tabulka);
     notebookDorvanta->setCurrentIndex(kPageIndexZadani);
+    connect(pageZadani, &TInputPage::CheckPartsListRequested, this,
+            &TformDorvanta::actionCheckPartsListExecute);
+    setAcceptDrops(true);
 
     bevelTlacitka = new QFrame(this);
     bevelTlacitka->setObjectName(QStringLiteral("bevelTlacitka"));
@@ -179,7 +182,8 @@ void TformDorvanta::FormCreate(const QString& catalogueDirectory) {
 bool TformDorvanta::LoadCatalogue(const QString& catalogueDirectory) {
     const TCatalogueLoad load = LoadPartNumbers(
         QDir(catalogueDirectory).filesystemPath() / kCatalogueFileName, CurrentLocaleTexts());
-    setWindowTitle(windowTitle() + ToQString(load.CaptionNote));
+    CatalogueNote = ToQString(load.CaptionNote);
+    setWindowTitle(windowTitle() + CatalogueNote);
     StartMessage = ToQString(load.StartMessage);
     switch (load.Result) {
     case TCatalogueLoad::Outcome::External:

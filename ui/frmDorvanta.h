@@ -9,6 +9,8 @@
 
 class QAction;
 class QActionGroup;
+class QDragEnterEvent;
+class QDropEvent;
 class QFrame;
 class QPushButton;
 class QStackedWidget;
@@ -16,6 +18,8 @@ class QWidget;
 
 namespace dorvanta {
 
+struct TCircuit;
+struct TCheckedPart;
 class TInputPage;
 class TResultsPage;
 
@@ -28,12 +32,19 @@ public:
     explicit TformDorvanta(const QString& catalogueDirectory, QWidget* parent = nullptr);
     ~TformDorvanta() override;
 
+    // Reviews the parts list `file` with the circuit of the input page and
+    // opens the review window; a message box says why when it cannot.
+    void CheckPartsList(const QString& file);
+
 public slots:
     // Cancel, Escape and the window's close button all end the program here.
     void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // A local .csv file dropped on the window is reviewed as a parts list.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     static constexpr int kPageIndexZadani = 0;
@@ -71,6 +82,9 @@ private:
     void actionPrintExecute();
     void actionAboutExecute();
     void actionCancelExecute();
+    // The parts-list review (frmDorvantaReview.cpp).
+    void actionCheckPartsListExecute();
+    void ShowReviewedPart(const TCircuit& circuit, const TCheckedPart& part);
 
     // Frame and wizard.
     QFrame* shapeRamecek = nullptr;
@@ -92,6 +106,7 @@ private:
     // State of the wizard.
     bool ClosestMatch = false;
     QString StartMessage;
+    QString CatalogueNote;  // the caption's note on where the catalogue comes from
     TResultList ResultList; // the candidates of the last search
 
     TInputPage* pageZadani = nullptr;

@@ -529,6 +529,48 @@ TEST(Cli, CheckReviewsAPartsListAndGatesOnIt) {
     }
 }
 
+// The printed review: a summary page and a block per line in the PDF file,
+// the same exit status as the other formats, the paper of --page-size and
+// --landscape, and no PDF without a file to write it to.
+TEST(Cli, CheckWritesThePrintedReviewAsAPdf) {
+    const std::string sample =
+        std::string("'") + DORVANTA_SOURCE_DIR + "/docs/examples/psu-parts-list.csv'";
+    const std::string circuit = " --va 5 --imax 10 --rs 0.1 --rl 0.01";
+    const std::string pdf =
+        ::testing::TempDir() + "cli_review_" + std::to_string(getpid()) + ".pdf";
+
+    const CliRun run = Cli("check " + sample + circuit + " --format pdf --output '" + pdf + "'");
+    EXPECT_EQ(run.status, 3) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::smatch reported;
+    ASSERT_TRUE(std::regex_match(run.out, reported, std::regex(".*: 14 lines on ([0-9]+) pages\n")))
+        << run.out;
+    const std::string text = PdfText(pdf);
+    EXPECT_EQ(Count(text, "14 lines: 4 recommended, 4 not recommended, 6 not in catalogue, 0 bad"),
+              1U);
+    EXPECT_EQ(Count(text, "Page 1 of " + std::string(reported[1])), 1U);
+    EXPECT_NE(text.find("Va 5 V, Imax 10 A, Rs 0.1 ohm, Rl 0.01 ohm"), std::string::npos);
+    // Line 7 (C10) fails the voltage derating; its first replacement is a KUB part.
+    const std::size_t line7 = text.find("Line 7");
+    ASSERT_NE(line7, std::string::npos);
+    const std::size_t line8 = text.find("Line 8", line7);
+    const std::string block = text.substr(line7, line8 - line7);
+    EXPECT_NE(block.find("KRBB476K004R"), std::string::npos) << block;
+    EXPECT_NE(block.find("voltage derating below 17.5 %"), std::string::npos) << block;
+    EXPECT_NE(block.find("KUBB476M006#0081"), std::string::npos) << block;
+
+    const CliRun letter =
+        Cli("check " + sample + circuit +
+            " --format pdf --page-size Letter --landscape --output '" + pdf + "'");
+    EXPECT_EQ(letter.status, 3) << letter.err;
+    EXPECT_NE(ReadFile(pdf).find("/MediaBox [0 0 792.000000 612.000000]"), std::string::npos);
+    std::remove(pdf.c_str());
+
+    const CliRun unwritten = Cli("check " + sample + circuit + " --format pdf");
+    EXPECT_EQ(unwritten.status, 2);
+    EXPECT_TRUE(std::regex_match(unwritten.err, std::regex(".*--output.*\n"))) << unwritten.err;
+}
+
 // A catalogue CSV becomes a catalogue file whose entries are the export's
 // byte for byte; a bad line writes nothing.
 TEST(Cli, ImportCatalogueWritesTheExportsEntries) {

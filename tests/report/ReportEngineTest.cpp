@@ -91,6 +91,32 @@ TEST(ReportEngineTest, ABandTallerThanAPageGetsAPageOfItsOwnInsteadOfPagingForEv
     EXPECT_EQ(layout.Bands, "H D F|H D F|H C F");
 }
 
+// Detail bands of their own heights: each one is asked for after NeedData,
+// and one that does not fit above the footer starts the next page.
+TEST(ReportEngineTest, DetailsOfTheirOwnHeightsBreakWhereTheNextOneDoesNotFit) {
+    // 277 - 10.85 - 11.38 = 254.77 mm between header and footer.
+    const std::vector<double> heights = {254.77, 100, 100, 60, 300, 10};
+    std::size_t given = 0;
+    std::vector<TPlacedBand> placed;
+    const TReportEvents events{[&] { return given < heights.size() ? (++given, true) : false; },
+                               [] { return false; },
+                               [&](const TPlacedBand& band) {
+                                   if (band.Kind == TBandKind::Detail) {
+                                       placed.push_back(band);
+                                   }
+                               }};
+    const int pages = GenerateReport(kHeights, kPage, events, [&] { return heights[given - 1]; });
+    ASSERT_EQ(placed.size(), heights.size());
+    const int expectedPages[] = {1, 2, 2, 3, 4, 5};
+    const double expectedTops[] = {10.85, 10.85, 110.85, 10.85, 10.85, 10.85};
+    for (std::size_t i = 0; i < heights.size(); ++i) {
+        EXPECT_EQ(placed[i].Page, expectedPages[i]) << "band " << i;
+        EXPECT_DOUBLE_EQ(placed[i].Top, expectedTops[i]) << "band " << i;
+        EXPECT_DOUBLE_EQ(placed[i].Height, heights[i]) << "band " << i;
+    }
+    EXPECT_EQ(pages, 5);
+}
+
 TEST(ReportEngineTest, CountingWithoutPaintingGivesTheSamePages) {
     int given = 0;
     const int pages = GenerateReport(
