@@ -33,8 +33,9 @@ QPageSize::PageSizeId PageSizeId(const std::string& name) {
 
 void AddPageOptions(CLI::App& command, PageOptions& options) {
     command
-        .add_option("--page-size", options.PageSize, "the paper: A4 (the default), Letter or Legal")
-        ->check(CLI::IsMember({"A4", "Letter", "Legal"}))
+        .add_option("--page-size", options.PageSize,
+                    "the paper: A4 (the default), Letter or Legal, in any case")
+        ->transform(CLI::IsMember({"A4", "Letter", "Legal"}, CLI::ignore_case))
         ->type_name("SIZE");
     command
         .add_flag("--landscape", options.Landscape, "lay the pages out in landscape orientation")

@@ -414,6 +414,29 @@ TEST(Cli, ReportWritesTheSearchAsAPdfWithoutADisplay) {
     std::remove(pdf.c_str());
 }
 
+// The paper is named in any case; the page has that paper's size in points
+// in the chosen orientation.
+TEST(Cli, AReportIsPrintedOnThePaperNamedInAnyCase) {
+    const std::string pdf =
+        ::testing::TempDir() + "cli_named_paper_" + std::to_string(getpid()) + ".pdf";
+    const struct {
+        std::string options;
+        std::string mediaBox;
+    } cases[] = {
+        {"--page-size letter", "/MediaBox [0 0 612.000000 792.000000]"},
+        {"--page-size LEGAL --landscape", "/MediaBox [0 0 1008.000000 612.000000]"},
+        {"--page-size a4", "/MediaBox [0 0 595.000000 842.000000]"},
+    };
+    for (const auto& paper : cases) {
+        SCOPED_TRACE(paper.options);
+        const CliRun run = Cli("report " + kApplication + " --operator = --cap1 10 " +
+                               paper.options + " --output '" + pdf + "'");
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(ReadFile(pdf).find(paper.mediaBox), std::string::npos);
+    }
+    std::remove(pdf.c_str());
+}
+
 // On every paper and in either orientation each page carries the footer
 // with its own page text.
 TEST(Cli, AReportOnTheChosenPaperCarriesTheFooterOnEveryPage) {
