@@ -149,15 +149,12 @@ void TCompareWindow::ShowParts(TResultList parts, int temperatureIndex, bool cur
 }
 
 QString TCompareWindow::TopTemperatureTexts() const {
-    QStringList tops;
+    std::vector<TTypVyrobku> series;
+    series.reserve(Compared.size());
     for (const TComparedPart& part : Compared) {
-        const QString top = ToQString(TopTemperatureCaption(part.Series));
-        if (!tops.contains(top)) {
-            tops.append(top);
-        }
+        series.push_back(part.Series);
     }
-    tops.sort();
-    return tops.isEmpty() ? ToQString(TopTemperatureCaption(tvAll)) : tops.join(QLatin1Char('/'));
+    return dorvanta::TopTemperatureTexts(series);
 }
 
 void TCompareWindow::radiobutton25stupnuClick(int /*temperatureIndex*/) {

@@ -6,6 +6,7 @@
 #include "PartsListOutput.h"
 #include "ReportPrinting.h"
 #include "SaveAsCsv.h"
+#include "TemperatureChoice.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -21,6 +23,7 @@
 #include <limits>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace dorvanta {
 
@@ -130,10 +133,11 @@ void AddPartRow(QTreeWidgetItem& parent, const QString& role, const TCheckedPart
 
 } // namespace
 
-TReviewWindow::TReviewWindow(TPartsListReview review, TReviewReportTexts texts, QWidget* parent)
+TReviewWindow::TReviewWindow(TPartsListReview review, TReviewReportTexts texts, TRecheck recheck,
+                             QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
-      review_(std::move(review)), texts_(std::move(texts)) {
+      review_(std::move(review)), texts_(std::move(texts)), recheck_(std::move(recheck)) {
     setObjectName(QStringLiteral("formReview"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -144,18 +148,63 @@ TReviewWindow::TReviewWindow(TPartsListReview review, TReviewReportTexts texts, 
     auto* layout = new QVBoxLayout(this);
     labelSummary = new QLabel(this);
     labelSummary->setObjectName(QStringLiteral("labelSummary"));
+    labelSummary->setWordWrap(true);
+    ShowSummary();
+    CreateTemperatureChoice();
+    auto* top = new QHBoxLayout();
+    top->addWidget(labelSummary, 1);
+    top->addWidget(groupboxTemperature);
+    layout->addLayout(top);
+    CreateTree();
+    layout->addWidget(treeviewReview, 1);
+    CreateButtons();
+    FillTree();
+}
+
+void TReviewWindow::ShowSummary() {
     labelSummary->setText(ToQString(ReviewSummaryText(review_.Summary)) +
                           QStringLiteral(" (values at ") +
                           ToQString(TemperatureText(review_.Options.TemperatureIndex, tvAll)) +
                           QStringLiteral(", default application ") +
                           ToQString(CircuitText(review_.Options.Defaults)) + QStringLiteral(")"));
     labelSummary->setAccessibleName(labelSummary->text());
-    labelSummary->setWordWrap(true);
-    layout->addWidget(labelSummary);
-    CreateTree();
-    layout->addWidget(treeviewReview, 1);
-    CreateButtons();
+}
+
+// The five temperatures of the results page; the top button names the top
+// temperatures of the series the review shows.
+void TReviewWindow::CreateTemperatureChoice() {
+    groupboxTemperature = new TTemperatureChoice(this);
+    std::vector<TTypVyrobku> series;
+    for (const TCheckedLine& line : review_.Lines) {
+        for (const auto* parts : {&line.Matches, &line.Replacements}) {
+            for (const TCheckedPart& part : *parts) {
+                series.push_back(part.Series);
+            }
+        }
+    }
+    groupboxTemperature->SetTopText(TopTemperatureTexts(series));
+    {
+        const QSignalBlocker blocker(groupboxTemperature);
+        groupboxTemperature->SetTemperatureIndex(review_.Options.TemperatureIndex);
+    }
+    groupboxTemperature->setEnabled(static_cast<bool>(recheck_));
+    connect(groupboxTemperature, &TTemperatureChoice::Chosen, this,
+            &TReviewWindow::groupboxTemperatureChosen);
+}
+
+// The verdicts can change with the temperature (the KMD and KYD derating
+// note), so the list is reviewed again; the rows keep their sort order.
+void TReviewWindow::groupboxTemperatureChosen(int temperatureIndex) {
+    if (!recheck_ || temperatureIndex == review_.Options.TemperatureIndex) {
+        return;
+    }
+    review_ = recheck_(temperatureIndex);
+    ShowSummary();
+    const int sortColumn = treeviewReview->header()->sortIndicatorSection();
+    const Qt::SortOrder sortOrder = treeviewReview->header()->sortIndicatorOrder();
+    treeviewReview->clear();
     FillTree();
+    treeviewReview->sortByColumn(sortColumn, sortOrder);
 }
 
 void TReviewWindow::CreateTree() {

@@ -1,15 +1,17 @@
 // The review window of a parts list: one row per list line with its verdict
 // in colour and the figures of its catalogue part, sortable by any column,
 // the replacements (and a twin's other entries) under a line when it is
-// expanded, and the buttons that save the review as CSV, print it and close
-// the window. A double-click on a catalogue part asks the main window to
-// show it.
+// expanded, the temperature whose figures it shows, and the buttons that
+// save the review as CSV, print it and close the window. A double-click on
+// a catalogue part asks the main window to show it.
 #pragma once
 
 #include "PartsListCheck.h"
 #include "ReviewReport.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QLabel;
 class QPushButton;
@@ -18,12 +20,19 @@ class QTreeWidgetItem;
 
 namespace dorvanta {
 
+class TTemperatureChoice;
+
+// The review of the same list at another temperature index.
+using TRecheck = std::function<TPartsListReview(int temperatureIndex)>;
+
 class TReviewWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // A modeless window over `parent`, deleted when it closes.
-    TReviewWindow(TPartsListReview review, TReviewReportTexts texts, QWidget* parent);
+    // A modeless window over `parent`, deleted when it closes; `recheck`
+    // reviews the list again when another temperature is chosen.
+    TReviewWindow(TPartsListReview review, TReviewReportTexts texts, TRecheck recheck,
+                  QWidget* parent);
 
     [[nodiscard]] const TPartsListReview& Review() const noexcept { return review_; }
 
@@ -51,9 +60,12 @@ signals:
     void PartChosen(const dorvanta::TCircuit& circuit, const dorvanta::TCheckedPart& part);
 
 private:
+    void CreateTemperatureChoice();
     void CreateTree();
     void CreateButtons();
+    void ShowSummary();
     void FillTree();
+    void groupboxTemperatureChosen(int temperatureIndex);
     // The catalogue part that a row stands for; none for a line without one.
     [[nodiscard]] const TCheckedPart* RowPart(const QTreeWidgetItem& item) const;
     void treeviewReviewDoubleClick(QTreeWidgetItem* item);
@@ -62,8 +74,10 @@ private:
 
     TPartsListReview review_;
     TReviewReportTexts texts_;
+    TRecheck recheck_;
 
     QLabel* labelSummary = nullptr;
+    TTemperatureChoice* groupboxTemperature = nullptr;
     QTreeWidget* treeviewReview = nullptr;
     QPushButton* buttonSaveCsv = nullptr;
     QPushButton* buttonPrint = nullptr;

@@ -1,5 +1,7 @@
 #include "TemperatureChoice.h"
 
+#include "FieldDisplay.h"
+#include "LocaleTexts.h"
 #include "untKonstanty.h"
 
 #include <QHBoxLayout>
@@ -102,6 +104,18 @@ void TTemperatureChoice::SetTopText(const QString& text) {
 
 QString TTemperatureChoice::CheckedText() const {
     return ButtonOf(TemperatureIndex())->text();
+}
+
+QString TopTemperatureTexts(std::span<const TTypVyrobku> series) {
+    QStringList tops;
+    for (const TTypVyrobku one : series) {
+        const QString top = ToQString(TopTemperatureCaption(one));
+        if (!tops.contains(top)) {
+            tops.append(top);
+        }
+    }
+    tops.sort();
+    return tops.isEmpty() ? ToQString(TopTemperatureCaption(tvAll)) : tops.join(QLatin1Char('/'));
 }
 
 } // namespace dorvanta

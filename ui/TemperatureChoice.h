@@ -2,7 +2,11 @@
 // window: -55, 25, 40 and 85 °C and the top temperature of the series shown.
 #pragma once
 
+#include "Series.h"
+
 #include <QGroupBox>
+
+#include <span>
 
 class QRadioButton;
 
@@ -36,5 +40,10 @@ private:
     QRadioButton* radiobutton85stupnu = nullptr;
     QRadioButton* radiobutton125stupnu = nullptr;
 };
+
+// The top button's caption for parts of `series`: their top temperatures,
+// each once, in order ("125", "105/125/175"); the general top temperature
+// for none.
+[[nodiscard]] QString TopTemperatureTexts(std::span<const TTypVyrobku> series);
 
 } // namespace dorvanta

@@ -93,9 +93,15 @@ void TformDorvanta::CheckPartsList(const QString& file) {
     }
     TCheckOptions options;
     options.Defaults = *circuit;
-    auto* window =
-        new TReviewWindow(dorvanta::CheckPartsList(*list, PartNumbers(), options),
-                          {QFileInfo(file).fileName(), CatalogueNote, QDate::currentDate()}, this);
+    auto recheck = [list = *list, options](int temperatureIndex) {
+        TCheckOptions at = options;
+        at.TemperatureIndex = temperatureIndex;
+        return dorvanta::CheckPartsList(list, PartNumbers(), at);
+    };
+    TPartsListReview review = recheck(options.TemperatureIndex);
+    auto* window = new TReviewWindow(
+        std::move(review), {QFileInfo(file).fileName(), CatalogueNote, QDate::currentDate()},
+        std::move(recheck), this);
     connect(window, &TReviewWindow::PartChosen, this, &TformDorvanta::ShowReviewedPart);
     window->show();
 }

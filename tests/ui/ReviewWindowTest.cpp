@@ -10,6 +10,8 @@
 #include "PartsListOutput.h"
 #include "ReviewReport.h"
 #include "ReviewWindow.h"
+#include "TemperatureChoice.h"
+#include "untKonstanty.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -230,6 +232,47 @@ TEST_F(Review, SortsByAnyColumnAndNumbersByTheirValue) {
     const bool partsAscending = ReviewTree()->header()->sortIndicatorOrder() == Qt::AscendingOrder;
     EXPECT_EQ(partsAscending ? parts.first() : parts.last(), QStringLiteral("GRM188R61A106KE69D"));
     EXPECT_EQ(partsAscending ? parts.last() : parts.first(), QStringLiteral("SS34"));
+}
+
+// Another temperature shows every figure at it, and the verdicts there: the
+// KMD part of C12 has no values at its top temperature. The rows keep the
+// order the user sorted them in, and what is saved or printed follows.
+TEST_F(Review, AnotherTemperatureShowsTheFiguresAndVerdictsAtIt) {
+    ASSERT_TRUE(Drop(kSample));
+    TReviewWindow* window = Window();
+    ASSERT_NE(window, nullptr);
+    auto* choice = FindIn<TTemperatureChoice>(*window, "groupboxTemperature");
+    EXPECT_EQ(choice->TemperatureIndex(), kTemperature85);
+    EXPECT_EQ(FindIn<QRadioButton>(*window, "radiobutton125stupnu")->text(),
+              QStringLiteral("125/175"));
+    ClickHeader(Column::kColumnDesignators);
+    const QStringList sorted = ColumnTexts(Column::kColumnDesignators);
+
+    const struct {
+        const char* Button;
+        QString At;
+        QString IrmsC1;
+        QString MtbfC1;
+        QString VerdictC12;
+    } temperatures[] = {
+        {"radiobutton25stupnu", QStringLiteral("(values at 25 °C"), QStringLiteral("387.3"),
+         QStringLiteral("114711"), QStringLiteral("recommended")},
+        {"radiobutton125stupnu", QStringLiteral("(values at 125 °C"), QStringLiteral("154.9"),
+         QStringLiteral("275"), QStringLiteral("KMD/KYD derating note at 125 °C")},
+        {"radiobutton85stupnu", QStringLiteral("(values at 85 °C"), QStringLiteral("348.6"),
+         QStringLiteral("6883"), QStringLiteral("recommended")},
+    };
+    for (const auto& t : temperatures) {
+        SCOPED_TRACE(t.Button);
+        QTest::mouseClick(FindIn<QRadioButton>(*window, t.Button), Qt::LeftButton);
+        Idle();
+        EXPECT_TRUE(FindIn<QLabel>(*window, "labelSummary")->text().contains(t.At));
+        EXPECT_EQ(Row(2)->text(Column::kColumnIrms), t.IrmsC1);
+        EXPECT_EQ(Row(2)->text(Column::kColumnMTBF), t.MtbfC1);
+        EXPECT_EQ(Row(9)->text(Column::kColumnVerdict), t.VerdictC12);
+        EXPECT_EQ(ColumnTexts(Column::kColumnDesignators), sorted);
+        EXPECT_EQ(window->Review().Options.TemperatureIndex, choice->TemperatureIndex());
+    }
 }
 
 TEST_F(Review, AnExpandedLineShowsItsReplacements) {
