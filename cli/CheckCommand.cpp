@@ -95,8 +95,7 @@ void WriteReviewJson(std::ostream& out, const TPartsListReview& review) {
                           {"va", JsonReal(line.Application.Va)}}},
                         {"matches", PartsJson(line.Matches, t)},
                         {"replacements", PartsJson(line.Replacements, t)}};
-        out << (first ? "\n" : ",\n")
-            << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+        out << (first ? "\n" : ",\n") << JsonText(json);
         first = false;
     }
     Json counts = Json::object();
@@ -110,7 +109,7 @@ void WriteReviewJson(std::ostream& out, const TPartsListReview& review) {
                        {"not_in_catalogue", s.NotInCatalogue},
                        {"bad", s.Bad},
                        {"verdicts", counts}};
-    out << "\n],\"summary\":" << summary.dump() << "}\n";
+    out << "\n],\"summary\":" << JsonText(summary) << "}\n";
 }
 
 void WriteReview(std::ostream& out, const TPartsListReview& review, OutputFormat format) {

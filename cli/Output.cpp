@@ -17,11 +17,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The compact text of a JSON value; bytes that are not UTF-8 are replaced.
-std::string JsonText(const Json& value) {
-    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
-}
-
 constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> kFormats = {{
     {"text", OutputFormat::Text},
     {"csv", OutputFormat::Csv},
@@ -103,7 +98,7 @@ constexpr std::array<TextColumn, 10> kTextColumns = {{
 }};
 
 constexpr std::string_view kPartNumberHeading = "part_number";
-constexpr std::size_t kPartNumberWidth = 16; // the longest part number
+constexpr std::size_t kPartNumberWidth = kPartNumberCapacity; // the longest part number
 
 // The export name (with the temperature for a temperature row) and the
 // shown unit: "irms_25 [mA]".
@@ -172,11 +167,10 @@ void WriteSearchText(std::ostream& out, const SearchOutcome& o) {
         if (!out) {
             return;
         }
-        const TPartNoInfo part = CandidateInfo(line);
-        const TTypVyrobku series = SeriesOf(line.PartNumber());
+        const TResultRow row(line);
         cells.assign(1, std::string(line.PartNumber()));
         for (const TextColumn& column : kTextColumns) {
-            cells.push_back(FieldText(column.Field, part, series, column.Temperature));
+            cells.push_back(FieldText(column.Field, row.Part, row.Series, column.Temperature));
         }
         WriteRow(out, cells, widths);
     }
@@ -200,6 +194,10 @@ void WriteListsText(std::ostream& out, const ValueLists& lists) {
 }
 
 } // namespace
+
+std::string JsonText(const nlohmann::ordered_json& value) {
+    return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
 
 CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
                              std::initializer_list<OutputFormat> allowed) {

@@ -25,6 +25,9 @@ CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
 
 // Writes `value` as one line of JSON; texts that are not UTF-8 have their
 // bad bytes replaced.
+// The compact text of a JSON value; bytes that are not UTF-8 are replaced.
+[[nodiscard]] std::string JsonText(const nlohmann::ordered_json& value);
+
 void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value);
 
 // A real as JSON: a number when a double holds it, else (too large or too

@@ -433,10 +433,6 @@ bool TPartEvaluation::EvaluateBase(const TPartNoRecord& entry, const TVstupniUda
     return EvaluateBaseValues(entry, data, series_, candidate_, exponential, base_);
 }
 
-bool TPartEvaluation::Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& data) {
-    return EvaluateRules(entry, data) && EvaluateBase(entry, data);
-}
-
 TCompactCandidate TPartEvaluation::Compact(const TPartNoRecord& entry) const noexcept {
     const TPocitaneInfo& p = candidate_.Pocitane;
     TCompactCandidate c;

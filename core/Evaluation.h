@@ -79,7 +79,7 @@ struct TCompactCandidate {
 // values and the derating and surge values that the acceptance rules read;
 // EvaluateBase then the base values of the temperature arrays, with the
 // square root and the exponential. An entry's evaluation succeeds when both
-// steps do (Evaluate runs both); success does not depend on their order, so
+// steps do; success does not depend on their order, so
 // the search runs the second only for an entry whose outcome depends on it.
 // Compact then gives the record that the search keeps for an accepted entry.
 // One evaluation serves the entries of one search in turn: it keeps the
@@ -87,7 +87,6 @@ struct TCompactCandidate {
 // part number's prefix.
 class TPartEvaluation {
 public:
-    [[nodiscard]] bool Evaluate(const TPartNoRecord& entry, const TVstupniUdaje& data);
     [[nodiscard]] bool EvaluateRules(const TPartNoRecord& entry, const TVstupniUdaje& data);
     // After a successful EvaluateRules of the same entry.
     [[nodiscard]] bool EvaluateBase(const TPartNoRecord& entry, const TVstupniUdaje& data);
@@ -95,7 +94,8 @@ public:
     // After a successful EvaluateRules: every field but the temperature arrays.
     [[nodiscard]] const TPartNoInfo& Partial() const noexcept { return candidate_; }
 
-    // After a successful Evaluate of `entry`: its compact record.
+    // After a successful EvaluateRules and EvaluateBase of `entry`: its
+    // compact record.
     [[nodiscard]] TCompactCandidate Compact(const TPartNoRecord& entry) const noexcept;
 
 private:

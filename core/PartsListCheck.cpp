@@ -3,6 +3,7 @@
 #include "ApplicationData.h"
 #include "DeratingRule.h"
 #include "Evaluation.h"
+#include "FieldDisplay.h"
 #include "PartMatching.h"
 #include "ResultList.h"
 #include "Search.h"
@@ -68,16 +69,12 @@ TVerdict Judge(std::string_view partNumber, const TPartNoInfo& info, const TVstu
                                                              : TVerdict::Surge;
 }
 
-std::string NoteText(TTypVyrobku series, int temperatureIndex) {
-    return "KMD/KYD derating note at " + TemperatureText(temperatureIndex, series);
-}
-
 // Fills the note and the message of a part whose verdict and values are set.
 void Describe(TCheckedPart& part, int temperatureIndex) {
     part.DeratingNote = part.Info && !HasTemperatureValues(part.Series, temperatureIndex,
                                                            part.Info->Pocitane.Derating);
     part.Message = part.Verdict == TVerdict::Recommended && part.DeratingNote
-                       ? NoteText(part.Series, temperatureIndex)
+                       ? DeratingNoteText(part.Series, temperatureIndex)
                        : std::string(VerdictText(part.Verdict));
 }
 
@@ -277,10 +274,13 @@ bool IsPassing(TVerdict verdict, bool closestMatchPasses) noexcept {
            (closestMatchPasses && verdict == TVerdict::ClosestMatch);
 }
 
+std::string DeratingNoteText(TTypVyrobku series, int temperatureIndex) {
+    return "KMD/KYD derating note at " + TemperatureText(temperatureIndex, series);
+}
+
 std::string TemperatureText(int temperatureIndex, TTypVyrobku series) {
-    const int index =
-        temperatureIndex == kTemperatureTop ? TopTemperatureCaptionIndex(series) : temperatureIndex;
-    return std::string(TemperatureCaptions[static_cast<std::size_t>(index)]) + " \u00B0C";
+    const std::size_t index = CaptionIndexOf(series, static_cast<std::size_t>(temperatureIndex));
+    return std::string(TemperatureCaptions[index]) + " \u00B0C";
 }
 
 TPartsListReview CheckPartsList(const TPartsList& list, std::span<const TPartNoRecord> catalogue,

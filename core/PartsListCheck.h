@@ -122,4 +122,8 @@ struct TPartsListReview {
 // "85 °C", or the top temperature of `series` for kTemperatureTop.
 [[nodiscard]] std::string TemperatureText(int temperatureIndex, TTypVyrobku series);
 
+// "KMD/KYD derating note at 125 °C": the message of a recommended part whose
+// series gives no values at the temperature.
+[[nodiscard]] std::string DeratingNoteText(TTypVyrobku series, int temperatureIndex);
+
 } // namespace dorvanta

@@ -12,8 +12,6 @@
 
 namespace dorvanta {
 
-namespace {
-
 std::string Joined(const std::vector<std::string>& texts, std::string_view separator) {
     std::string joined;
     for (const std::string& text : texts) {
@@ -22,6 +20,8 @@ std::string Joined(const std::vector<std::string>& texts, std::string_view separ
     }
     return joined;
 }
+
+namespace {
 
 std::string Shown(const std::optional<Real>& value, NumberPattern pattern) {
     return value ? FormatPattern(*value, pattern) : std::string("-");
@@ -155,9 +155,7 @@ std::vector<std::string> PartColumns(const TCheckedPart* part, int temperatureIn
     return {part->PartNumber,
             std::string(VerdictCode(part->Verdict)),
             part->Message,
-            part->DeratingNote
-                ? "KMD/KYD derating note at " + TemperatureText(temperatureIndex, part->Series)
-                : std::string(),
+            part->DeratingNote ? DeratingNoteText(part->Series, temperatureIndex) : std::string(),
             part->Info ? part->Info->CaseSize : std::string(),
             info(&TPartNoInfo::Capacitance),
             info(&TPartNoInfo::RatedVoltage),

@@ -7,6 +7,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dorvanta {
@@ -28,6 +29,10 @@ struct TPartFigures {
 };
 
 [[nodiscard]] TPartFigures FiguresAt(const TCheckedPart& part, int temperatureIndex);
+
+// The texts one after another with `separator` between them: designators
+// "C1, C4", a part's values.
+[[nodiscard]] std::string Joined(const std::vector<std::string>& texts, std::string_view separator);
 
 // "Va 5 V, Imax 10 A, Rs 0.1 ohm, Rl 0.01 ohm"
 [[nodiscard]] std::string CircuitText(const TCircuit& circuit);

@@ -111,11 +111,7 @@ void TResultList::Add(std::string_view partNumber, std::string_view voltage,
         std::memcpy(room + partNumber.size() + 1, voltage.data(), voltage.size());
         text = {room, size};
     } else {
-        scratch_.clear();
-        AppendWindows1252AsUtf8(scratch_, partNumber);
-        scratch_ += ' ';
-        scratch_ += voltage;
-        text = StoreText(scratch_);
+        text = StoreText(ResultLineText(partNumber, voltage));
     }
     lines_.push_back(TResultLine{text, nullptr, candidate});
 }

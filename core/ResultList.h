@@ -93,7 +93,6 @@ private:
     std::vector<TTextBlock> textBlocks_;
     std::size_t textFree_ = 0; // characters left in the last block
     std::vector<std::unique_ptr<TPartNoInfo>> given_;
-    std::string scratch_; // the UTF-8 part number of the line being added
 };
 
 // Negative when line i comes before line j: ascending rated voltage, then the

@@ -65,14 +65,20 @@ bool MeetsCapacitanceCriterion(const TPartNoInfo& candidate, const TVstupniParam
     return bound1 <= c && c <= criterion.Capacitance[2];
 }
 
+// The lowest rated voltage that the application voltage allows.
+Real VoltageLimit(const TVstupniUdaje& data) noexcept {
+    return data.Va / 0.825L;
+}
+
 // `filter` is the prepared part-number criterion; null when ByPartNumber is
-// false.
+// false. `voltageLimit` is VoltageLimit(data).
 bool Accept(std::string_view partNumber, const TPartNoInfo& candidate, const TVstupniUdaje& data,
-            const PartNumberFilter* filter, TRejectReasons& reasons, bool closestMatch) {
+            Real voltageLimit, const PartNumberFilter* filter, TRejectReasons& reasons,
+            bool closestMatch) {
     if (filter != nullptr && !filter->Matches(partNumber, candidate)) {
         return false;
     }
-    if (candidate.RatedVoltage < data.Va / 0.825L) {
+    if (candidate.RatedVoltage < voltageLimit) {
         reasons.Include(rrVoltage);
         return false;
     }
@@ -134,14 +140,15 @@ bool MatchesPartNumber(std::string_view partNumber, const TPartNoInfo& candidate
 bool AcceptPart(std::string_view partNumber, const TPartNoInfo& candidate,
                 const TVstupniUdaje& data, TRejectReasons& reasons, bool closestMatch) {
     const std::optional<PartNumberFilter> filter = FilterOf(data);
-    return Accept(partNumber, candidate, data, filter ? &*filter : nullptr, reasons, closestMatch);
+    return Accept(partNumber, candidate, data, VoltageLimit(data), filter ? &*filter : nullptr,
+                  reasons, closestMatch);
 }
 
 void FindParts(std::span<const TPartNoRecord> catalogue, const TVstupniUdaje& data,
                TResultList& list, TRejectReasons& reasons, bool closestMatch) {
     const std::optional<PartNumberFilter> filter = FilterOf(data);
     const PartNumberFilter* const partNumberFilter = filter ? &*filter : nullptr;
-    const Real voltageLimit = data.Va / 0.825L; // as Accept computes it
+    const Real voltageLimit = VoltageLimit(data);
     VoltageTexts voltageTexts(data.DecimalSeparator);
     // Every entry is evaluated far enough for the acceptance rules; an
     // accepted one leaves its compact record, from which its temperature
@@ -160,8 +167,8 @@ void FindParts(std::span<const TPartNoRecord> catalogue, const TVstupniUdaje& da
         }
         const std::string_view partNumber = entry.PartNumber.view();
         TRejectReasons rejection;
-        if (!Accept(partNumber, evaluation.Partial(), data, partNumberFilter, rejection,
-                    closestMatch)) {
+        if (!Accept(partNumber, evaluation.Partial(), data, voltageLimit, partNumberFilter,
+                    rejection, closestMatch)) {
             // A rejection's reason counts only for an entry whose whole
             // evaluation succeeds: the second step decides that, when the
             // reason is new.
