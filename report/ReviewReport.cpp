@@ -61,14 +61,6 @@ void Swatch(TReportCanvas& canvas, const QRectF& mm, TVerdict verdict) {
                               VerdictColour(verdict));
 }
 
-QString Joined(const std::vector<std::string>& texts, const QString& separator) {
-    QStringList list;
-    for (const std::string& text : texts) {
-        list.append(Text(text));
-    }
-    return list.join(separator);
-}
-
 // "using internal database" of the window caption's " - [using internal database]".
 QString CatalogueLine(QString note) {
     note = note.trimmed();
@@ -103,7 +95,7 @@ void PrintPart(TReportCanvas& canvas, double top, double width, const QString& r
     LineText(canvas, QRectF(x, top, kPartNumberWidth, kReviewRow), Text(part.PartNumber));
     painter.setFont(ReportFont(9));
     LineText(canvas, QRectF(x + kPartNumberWidth, top, kValuesWidth, kReviewRow),
-             Joined(PartValueTexts(part), QStringLiteral("  ")));
+             Text(Joined(PartValueTexts(part), "  ")));
     const double messageLeft = x + kPartNumberWidth + kValuesWidth;
     painter.setPen(VerdictColour(part.Verdict));
     LineText(canvas, QRectF(messageLeft, top, width - messageLeft, kReviewRow), Text(part.Message));
@@ -299,7 +291,7 @@ void TReviewReport::PrintLine(TReportCanvas& canvas, const TCheckedLine& line) c
              QStringLiteral("Line ") + QString::number(line.Line));
     const double designators = kIndent + kLineWidth;
     LineText(canvas, QRectF(designators, top, width - designators - kPartNumber - 2, kReviewRow),
-             Joined(line.Designators, QStringLiteral(", ")));
+             Text(Joined(line.Designators, ", ")));
     LineText(canvas, QRectF(width - kPartNumber, top, kPartNumber, kReviewRow),
              Text(line.PartNumber), Qt::AlignRight);
     top += kReviewRow;

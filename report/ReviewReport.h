@@ -48,7 +48,6 @@ public:
     // The page that the report is laid out on; A4 portrait unless changed,
     // always with the margins of the results report.
     void SetPage(const QPageLayout& page);
-    [[nodiscard]] const QPageLayout& Page() const noexcept { return page_; }
     void SetUpPage(QPagedPaintDevice& device) const;
 
     // Lays the report out without painting and returns its number of pages.

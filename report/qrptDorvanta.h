@@ -106,7 +106,6 @@ public:
     // The page that the report is laid out on; A4 portrait unless changed.
     // Changing it counts the pages anew at the next print.
     void SetPage(const QPageLayout& page);
-    [[nodiscard]] const QPageLayout& Page() const noexcept { return page_; }
 
     // Gives `device` the report's page.
     void SetUpPage(QPagedPaintDevice& device) const;

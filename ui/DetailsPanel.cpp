@@ -84,10 +84,6 @@ QString Name(const char* prefix, const char* stem, const char* suffix) {
     return QString::fromLatin1(prefix) + QString::fromLatin1(stem) + QString::fromLatin1(suffix);
 }
 
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 QString SpokenValue(const QString& caption, const QString& value, const QString& unit) {
@@ -139,7 +135,7 @@ void TDetailsPanel::CreateRow(int row) {
     const auto i = static_cast<std::size_t>(row);
     const TFieldDisplay& display = FieldDisplay(definition.Field);
     Captions[i] =
-        CreateLabel(this, Name("label_", definition.Stem, ""), Utf8(display.Caption), kNavy);
+        CreateLabel(this, Name("label_", definition.Stem, ""), ToQString(display.Caption), kNavy);
     Values[i] = CreateLabel(this, Name("label", definition.Stem, "Data"), QString(), kBlue);
     Values[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Grid->setRowMinimumHeight(row, kRowHeight);
@@ -158,8 +154,8 @@ void TDetailsPanel::CreateRow(int row) {
         Grid->addWidget(Values[i], row, 1);
     }
     if (!display.Unit.empty()) {
-        Units[i] =
-            CreateLabel(this, Name("label", definition.Stem, "Units"), Utf8(display.Unit), kNavy);
+        Units[i] = CreateLabel(this, Name("label", definition.Stem, "Units"),
+                               ToQString(display.Unit), kNavy);
         Units[i]->setFixedWidth(kUnitWidth);
         Grid->addWidget(Units[i], row, 2);
     }

@@ -508,7 +508,7 @@ void TInputPage::comboboxPNcapacitanceChange() {
 }
 
 bool TInputPage::InputComplete() const {
-    return CircuitFilledIn() && CriterionComplete() && CircuitTextsAreNumbers();
+    return CircuitFilledIn() && CriterionComplete() && Circuit().has_value();
 }
 
 bool TInputPage::CircuitFilledIn() const {
@@ -540,27 +540,15 @@ bool TInputPage::CriterionComplete() const {
     return false;
 }
 
-bool TInputPage::CircuitTextsAreNumbers() const {
-    for (const QLineEdit* field : {editRs, editRl, editImax, editVa}) {
-        if (!ValueOf(field)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::optional<TVstupniUdaje> TInputPage::Input() const {
-    const auto rs = ValueOf(editRs);
-    const auto rl = ValueOf(editRl);
-    const auto imax = ValueOf(editImax);
-    const auto va = ValueOf(editVa);
-    if (!rs || !rl || !imax || !va) {
+    const std::optional<TCircuit> circuit = Circuit();
+    if (!circuit) {
         return std::nullopt;
     }
     TVstupniUdaje input;
-    input.Resistance = *rs + *rl;
-    input.Imax = *imax;
-    input.Va = *va;
+    input.Resistance = circuit->Rs + circuit->Rl;
+    input.Imax = circuit->Imax;
+    input.Va = circuit->Va;
     input.ByPartNumber = radiobuttonByPartNumber->isChecked();
     input.DecimalSeparator = LocaleDecimalSeparator();
     if (input.ByPartNumber) {
@@ -585,25 +573,25 @@ std::optional<TVstupniUdaje> TInputPage::Input() const {
 }
 
 std::optional<TCircuit> TInputPage::Circuit(QStringList* missing) const {
-    const std::pair<const QLineEdit*, QString> fields[] = {
-        {editRs, QStringLiteral("Rs")},
-        {editRl, QStringLiteral("Rl")},
-        {editImax, QStringLiteral("Imax")},
-        {editVa, QStringLiteral("Va")},
+    TCircuit circuit;
+    const std::tuple<const QLineEdit*, QString, Real*> fields[] = {
+        {editRs, QStringLiteral("Rs"), &circuit.Rs},
+        {editRl, QStringLiteral("Rl"), &circuit.Rl},
+        {editImax, QStringLiteral("Imax"), &circuit.Imax},
+        {editVa, QStringLiteral("Va"), &circuit.Va},
     };
     bool complete = true;
-    for (const auto& [field, caption] : fields) {
-        if (!ValueOf(field)) {
+    for (const auto& [field, caption, value] : fields) {
+        if (const std::optional<Real> number = ValueOf(field)) {
+            *value = *number;
+        } else {
             complete = false;
             if (missing != nullptr) {
                 missing->append(caption);
             }
         }
     }
-    if (!complete) {
-        return std::nullopt;
-    }
-    return TCircuit{*ValueOf(editRs), *ValueOf(editRl), *ValueOf(editImax), *ValueOf(editVa)};
+    return complete ? std::optional<TCircuit>(circuit) : std::nullopt;
 }
 
 void TInputPage::ShowPart(const TCircuit& circuit, TTypVyrobku series, const TPartNoInfo& part) {

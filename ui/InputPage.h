@@ -70,7 +70,6 @@ private:
     [[nodiscard]] bool CircuitFilledIn() const;
     [[nodiscard]] bool CriterionComplete() const;
     [[nodiscard]] TTypVyrobku SelectedSeries() const;
-    [[nodiscard]] bool CircuitTextsAreNumbers() const;
     void comboboxOperatorChange();
     void comboboxPNtypeChange();
     void comboboxPNCaseSizeChange();

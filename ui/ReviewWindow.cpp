@@ -71,14 +71,6 @@ constexpr std::array<TFigureColumn, 8> kFigureColumns = {{
     {TReviewWindow::kColumnMTBF, &TPartFigures::MTBF, NumberPattern::Integer},
 }};
 
-QString Joined(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& text : texts) {
-        list.append(ToQString(text));
-    }
-    return list.join(QStringLiteral(", "));
-}
-
 void SetNumber(QTreeWidgetItem& item, int column, const std::optional<Real>& value,
                NumberPattern pattern) {
     item.setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
@@ -269,14 +261,14 @@ void TReviewWindow::FillTree() {
         item->setData(kColumnLine, kSortRole, static_cast<double>(line.Line));
         item->setTextAlignment(kColumnLine, Qt::AlignRight | Qt::AlignVCenter);
         item->setData(kColumnLine, kLineIndexRole, static_cast<qulonglong>(i));
-        item->setText(kColumnDesignators, Joined(line.Designators));
+        item->setText(kColumnDesignators, ToQString(Joined(line.Designators, ", ")));
         item->setToolTip(kColumnDesignators, item->text(kColumnDesignators));
         item->setText(kColumnPartNumber, ToQString(line.PartNumber));
         std::vector<std::string> matched;
         for (const TCheckedPart& match : line.Matches) {
             matched.push_back(match.PartNumber);
         }
-        item->setText(kColumnMatchedPart, Joined(matched));
+        item->setText(kColumnMatchedPart, ToQString(Joined(matched, ", ")));
         SetVerdict(*item, line.Verdict, line.Message);
         const std::optional<std::size_t> shown = ShownMatch(line);
         if (shown) {
