@@ -1,6 +1,5 @@
 #include "CompareWindow.h"
 
-#include "ApplicationTitle.h"
 #include "DeratingRule.h"
 #include "DetailsPanel.h"
 #include "FieldDisplay.h"
@@ -16,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -239,11 +237,8 @@ void TCompareWindow::buttonSaveCsvClick() {
 
 void TCompareWindow::buttonPrintClick() {
     QPrinter printer(QPrinter::HighResolution);
-    if (PrintReport(this, Parts, CurrentNoteShown, printer) == TPrintOutcome::Failed) {
-        QMessageBox::critical(this, ApplicationTitle(),
-                              QStringLiteral("The compared parts could not be sent to the "
-                                             "printer."));
-    }
+    SayIfNotPrinted(this, PrintReport(this, Parts, CurrentNoteShown, printer),
+                    QStringLiteral("compared parts"));
 }
 
 bool TCompareWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -5,6 +5,7 @@
 #include "ReviewReport.h"
 #include "qrptDorvanta.h"
 
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -75,6 +76,13 @@ TPrintOutcome PrintReviewReport(QWidget* owner, const TPartsListReview& review,
                                 const TReviewReportTexts& texts, QPrinter& printer) {
     TReviewReport report(review, texts);
     return PrintThroughDialog(owner, report, printer, [] {});
+}
+
+void SayIfNotPrinted(QWidget* owner, TPrintOutcome outcome, const QString& what) {
+    if (outcome == TPrintOutcome::Failed) {
+        QMessageBox::critical(owner, ApplicationTitle(),
+                              QStringLiteral("The %1 could not be sent to the printer.").arg(what));
+    }
 }
 
 } // namespace dorvanta

@@ -23,6 +23,10 @@ enum class TPrintOutcome { Printed, Cancelled, Failed };
 [[nodiscard]] TPrintOutcome PrintReport(QWidget* owner, const TResultList& list,
                                         bool currentNoteShown, QPrinter& printer);
 
+// Says in a message box that "the WHAT could not be sent to the printer"
+// when `outcome` is Failed; nothing otherwise.
+void SayIfNotPrinted(QWidget* owner, TPrintOutcome outcome, const QString& what);
+
 struct TPartsListReview;
 struct TReviewReportTexts;
 

@@ -338,7 +338,14 @@ void TResultsPage::actionSaveResultsExecute() {
 }
 
 void TResultsPage::actionComparePartsUpdate() {
-    actionCompareParts->setEnabled(SelectedLines().size() >= 2);
+    // Two part nodes enable it: the count stops there.
+    int parts = 0;
+    for (const QModelIndex& node : treeviewSeznamTypu->selectionModel()->selectedIndexes()) {
+        if (Model->Line(node) != nullptr && ++parts == 2) {
+            break;
+        }
+    }
+    actionCompareParts->setEnabled(parts == 2);
 }
 
 // The selected parts side by side, in a window of their own; a window that

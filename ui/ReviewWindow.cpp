@@ -1,6 +1,5 @@
 #include "ReviewWindow.h"
 
-#include "ApplicationTitle.h"
 #include "LocaleTexts.h"
 #include "NumberText.h"
 #include "PartsListOutput.h"
@@ -11,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -71,13 +69,20 @@ constexpr std::array<TFigureColumn, 8> kFigureColumns = {{
     {TReviewWindow::kColumnMTBF, &TPartFigures::MTBF, NumberPattern::Integer},
 }};
 
+// How the figures of a fill are shown: the temperature and the locale's
+// decimal separator, taken once per fill.
+struct TShownFigures {
+    int TemperatureIndex;
+    std::string Separator;
+};
+
 void SetNumber(QTreeWidgetItem& item, int column, const std::optional<Real>& value,
-               NumberPattern pattern) {
+               NumberPattern pattern, const std::string& separator) {
     item.setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     item.setData(column, kSortRole,
                  value ? static_cast<double>(*value) : -std::numeric_limits<double>::infinity());
     if (value) {
-        item.setText(column, ToQString(FormatPattern(*value, pattern, LocaleDecimalSeparator())));
+        item.setText(column, ToQString(FormatPattern(*value, pattern, separator)));
     }
 }
 
@@ -91,11 +96,11 @@ void SetVerdict(QTreeWidgetItem& item, TVerdict verdict, const std::string& mess
 }
 
 // The figures of `part` and what the row stands for.
-void SetPart(QTreeWidgetItem& item, const TCheckedPart& part, int temperatureIndex, TPartKind kind,
-             std::size_t index) {
-    const TPartFigures figures = FiguresAt(part, temperatureIndex);
+void SetPart(QTreeWidgetItem& item, const TCheckedPart& part, const TShownFigures& shown,
+             TPartKind kind, std::size_t index) {
+    const TPartFigures figures = FiguresAt(part, shown.TemperatureIndex);
     for (const TFigureColumn& column : kFigureColumns) {
-        SetNumber(item, column.Column, figures.*column.Figure, column.Pattern);
+        SetNumber(item, column.Column, figures.*column.Figure, column.Pattern, shown.Separator);
     }
     item.setData(TReviewWindow::kColumnLine, kPartKindRole, kind);
     item.setData(TReviewWindow::kColumnLine, kPartIndexRole, static_cast<qulonglong>(index));
@@ -113,14 +118,14 @@ std::optional<std::size_t> ShownMatch(const TCheckedLine& line) {
 
 // A row under a line: another matched entry or a replacement.
 void AddPartRow(QTreeWidgetItem& parent, const QString& role, const TCheckedPart& part,
-                int temperatureIndex, TPartKind kind, std::size_t index) {
+                const TShownFigures& shown, TPartKind kind, std::size_t index) {
     auto* item = new TReviewItem(&parent);
     item->setText(TReviewWindow::kColumnPartNumber, role);
     item->setText(TReviewWindow::kColumnMatchedPart, ToQString(part.PartNumber));
     item->setData(TReviewWindow::kColumnLine, kLineIndexRole,
                   parent.data(TReviewWindow::kColumnLine, kLineIndexRole));
     SetVerdict(*item, part.Verdict, part.Message);
-    SetPart(*item, part, temperatureIndex, kind, index);
+    SetPart(*item, part, shown, kind, index);
 }
 
 } // namespace
@@ -252,7 +257,7 @@ void TReviewWindow::CreateButtons() {
 }
 
 void TReviewWindow::FillTree() {
-    const int temperature = review_.Options.TemperatureIndex;
+    const TShownFigures shown{review_.Options.TemperatureIndex, LocaleDecimalSeparator()};
     treeviewReview->setSortingEnabled(false);
     for (std::size_t i = 0; i < review_.Lines.size(); ++i) {
         const TCheckedLine& line = review_.Lines[i];
@@ -270,19 +275,19 @@ void TReviewWindow::FillTree() {
         }
         item->setText(kColumnMatchedPart, ToQString(Joined(matched, ", ")));
         SetVerdict(*item, line.Verdict, line.Message);
-        const std::optional<std::size_t> shown = ShownMatch(line);
-        if (shown) {
-            SetPart(*item, line.Matches[*shown], temperature, kMatch, *shown);
+        const std::optional<std::size_t> match = ShownMatch(line);
+        if (match) {
+            SetPart(*item, line.Matches[*match], shown, kMatch, *match);
         } else {
             item->setData(kColumnLine, kPartKindRole, kNoPart);
         }
         for (std::size_t m = 0; m < line.Matches.size(); ++m) {
             if (line.Matches.size() > 1) {
-                AddPartRow(*item, QStringLiteral("match"), line.Matches[m], temperature, kMatch, m);
+                AddPartRow(*item, QStringLiteral("match"), line.Matches[m], shown, kMatch, m);
             }
         }
         for (std::size_t r = 0; r < line.Replacements.size(); ++r) {
-            AddPartRow(*item, QStringLiteral("replacement"), line.Replacements[r], temperature,
+            AddPartRow(*item, QStringLiteral("replacement"), line.Replacements[r], shown,
                        kReplacement, r);
         }
     }
@@ -329,10 +334,8 @@ void TReviewWindow::buttonSaveCsvClick() {
 
 void TReviewWindow::buttonPrintClick() {
     QPrinter printer(QPrinter::HighResolution);
-    if (PrintReviewReport(this, review_, texts_, printer) == TPrintOutcome::Failed) {
-        QMessageBox::critical(this, ApplicationTitle(),
-                              QStringLiteral("The review could not be sent to the printer."));
-    }
+    SayIfNotPrinted(this, PrintReviewReport(this, review_, texts_, printer),
+                    QStringLiteral("review"));
 }
 
 } // namespace dorvanta

@@ -260,11 +260,8 @@ void TformDorvanta::actionBackExecute() {
 // The printed report of every part in ResultList.
 void TformDorvanta::actionPrintExecute() {
     QPrinter printer(QPrinter::HighResolution);
-    if (PrintReport(this, ResultList, pageTabulka->CurrentNoteShown(), printer) ==
-        TPrintOutcome::Failed) {
-        QMessageBox::critical(this, ApplicationTitle(),
-                              QStringLiteral("The report could not be sent to the printer."));
-    }
+    SayIfNotPrinted(this, PrintReport(this, ResultList, pageTabulka->CurrentNoteShown(), printer),
+                    QStringLiteral("report"));
 }
 
 // The about window.
