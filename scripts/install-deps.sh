@@ -8,7 +8,7 @@ packages=(
   g++ cmake ninja-build pkgconf git ca-certificates ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
-  fonts-liberation poppler-utils xvfb xauth xdg-utils
+  fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth xdg-utils
   at-spi2-core python3-pyatspi dbus-daemon
   clang clang-format clang-tidy
   libcli11-dev nlohmann-json3-dev
