@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   fonts-liberation fonts-dejavu-core poppler-utils xvfb xauth xdg-utils
   at-spi2-core python3-pyatspi dbus-daemon
-  clang clang-format clang-tidy
+  clang libclang-rt-dev clang-format clang-tidy
   libcli11-dev nlohmann-json3-dev
   dpkg-dev desktop-file-utils help2man lintian appstream
 )
