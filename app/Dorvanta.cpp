@@ -1,9 +1,9 @@
 // dorvanta: the selection wizard's program. Creates the main window and runs
 // the event loop until the window closes.
-#include "ApplicationTitle.h"
-#include "ProgramIcon.h"
-#include "QuitAfterShow.h"
-#include "frmDorvanta.h"
+#include "app/QuitAfterShow.h"
+#include "ui/desktop/ApplicationTitle.h"
+#include "ui/mainwindow/frmDorvanta.h"
+#include "ui/widgets/ProgramIcon.h"
 
 #include <QApplication>
 

@@ -3,10 +3,10 @@
 // (the built-in entries repeated), read and checked alone, and read, checked
 // and written as a catalogue file. The CSV and the file imported from it are
 // written to the system's temporary directory once and removed at the end.
-#include "Catalogue.h"
-#include "CatalogueCsv.h"
-#include "CatalogueFile.h"
-#include "NumberText.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/CatalogueCsv.h"
+#include "core/catalogue/CatalogueFile.h"
+#include "core/display/NumberText.h"
 
 #include <benchmark/benchmark.h>
 

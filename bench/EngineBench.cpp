@@ -1,15 +1,15 @@
 // The evaluation and the search against a floor: the one exponential and the
 // one square root per entry that no implementation can avoid. Prints each
 // benchmark's time per entry and its ratio to the floor's.
-#include "Catalogue.h"
-#include "Evaluation.h"
-#include "Search.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/engine/Evaluation.h"
+#include "core/engine/Search.h"
+#include "platform/System.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
-#include <malloc.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -88,7 +88,7 @@ void BM_FindParts(benchmark::State& state) {
         state.PauseTiming();
         list.reset();
         if (freshMemory) {
-            malloc_trim(0);
+            platform::ReturnFreeMemory();
         }
         state.ResumeTiming();
     }

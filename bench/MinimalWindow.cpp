@@ -1,7 +1,7 @@
 // The start benchmark's yardstick: an empty Qt Widgets window of the main
 // window's size, started and ended the way the dorvanta program is when
 // DORVANTA_QUIT_AFTER_SHOW=1 (see docs/performance.md).
-#include "QuitAfterShow.h"
+#include "app/QuitAfterShow.h"
 
 #include <QApplication>
 #include <QWidget>

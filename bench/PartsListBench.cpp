@@ -2,9 +2,9 @@
 // catalogue: reading the CSV, and reading with the whole check (matching,
 // evaluation of every matched entry, replacements for the lines that fail).
 // The review must stay below one second.
-#include "Catalogue.h"
-#include "PartsList.h"
-#include "PartsListCheck.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/review/PartsList.h"
+#include "core/review/PartsListCheck.h"
 
 #include <benchmark/benchmark.h>
 

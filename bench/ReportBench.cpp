@@ -1,10 +1,10 @@
 // The printed report: laying out and writing the PDF of a report of N parts,
 // the parts being evaluated entries of the built-in catalogue.
-#include "Catalogue.h"
-#include "Evaluation.h"
-#include "NumberText.h"
-#include "ResultList.h"
-#include "qrptDorvanta.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/display/NumberText.h"
+#include "core/engine/Evaluation.h"
+#include "core/engine/ResultList.h"
+#include "report/qrptDorvanta.h"
 
 #include <benchmark/benchmark.h>
 

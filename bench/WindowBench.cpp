@@ -4,9 +4,9 @@
 // Imax 0.1 A, Va 1 V, capacitance "> 0.1" in any case (2069 of the 2072
 // built-in parts). Larger catalogues repeat the built-in entries in a
 // catalogue file.
-#include "Catalogue.h"
-#include "CatalogueFile.h"
-#include "frmDorvanta.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/CatalogueFile.h"
+#include "ui/mainwindow/frmDorvanta.h"
 
 #include <benchmark/benchmark.h>
 

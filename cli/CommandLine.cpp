@@ -1,9 +1,9 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "CatalogueFile.h"
-#include "Commands.h"
-#include "NumberText.h"
 #include "ProgramVersion.h"
+#include "cli/commands/Commands.h"
+#include "core/catalogue/CatalogueFile.h"
+#include "core/display/NumberText.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 // commands, and the one place where a run's outcome becomes its exit status.
 #pragma once
 
-#include "Extended.h"
+#include "core/record/Extended.h"
 
 #include <CLI/CLI.hpp>
 

@@ -4,9 +4,17 @@ add_library(dorvanta_options INTERFACE)
 add_library(Dorvanta::options ALIAS dorvanta_options)
 target_compile_features(dorvanta_options INTERFACE cxx_std_20)
 set_target_properties(dorvanta_options PROPERTIES INTERFACE_CXX_EXTENSIONS OFF)
-target_compile_options(dorvanta_options INTERFACE
-  -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-  $<$<BOOL:${DORVANTA_WERROR}>:-Werror>)
+# Includes are written from the source root ("core/engine/Search.h").
+target_include_directories(dorvanta_options INTERFACE ${PROJECT_SOURCE_DIR})
+# Warnings and flags in each compiler's own form.
+if(MSVC)
+  target_compile_options(dorvanta_options INTERFACE
+    /W4 /permissive- /utf-8 $<$<BOOL:${DORVANTA_WERROR}>:/WX>)
+else()
+  target_compile_options(dorvanta_options INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
+    $<$<BOOL:${DORVANTA_WERROR}>:-Werror>)
+endif()
 
 add_library(dorvanta_qt_options INTERFACE)
 add_library(Dorvanta::qt_options ALIAS dorvanta_qt_options)
@@ -21,7 +29,7 @@ target_compile_definitions(dorvanta_qt_options INTERFACE
   QT_USE_QSTRINGBUILDER)
 
 option(DORVANTA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
-if(DORVANTA_SANITIZE)
+if(DORVANTA_SANITIZE AND NOT MSVC)
   target_compile_options(dorvanta_options INTERFACE
     -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_link_options(dorvanta_options INTERFACE -fsanitize=address,undefined)
@@ -32,7 +40,7 @@ endif()
 # independent executables, read-only relocations resolved at start. The
 # release and package presets turn it on.
 option(DORVANTA_HARDEN "Build with the hardening flags of Debian's packages" OFF)
-if(DORVANTA_HARDEN)
+if(DORVANTA_HARDEN AND NOT MSVC AND NOT WIN32)
   include(CheckPIESupported)
   check_pie_supported(LANGUAGES CXX)
   set(CMAKE_POSITION_INDEPENDENT_CODE ON)

@@ -1,4 +1,4 @@
-#include "ReferenceDocuments.h"
+#include "documents/ReferenceDocuments.h"
 
 #include <cstddef>
 

@@ -1,9 +1,9 @@
 // Fuzz entry for the catalogue file: any bytes go through the check and the
 // load as a catalogue file, and the result must be one of the sound outcomes.
 // The replay test runs the committed corpus through the same entry.
-#include "CatalogueFile.h"
-#include "DayNumber.h"
-#include "Text1252.h"
+#include "core/catalogue/CatalogueFile.h"
+#include "core/catalogue/DayNumber.h"
+#include "core/record/Text1252.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,10 +4,10 @@
 // numbers that rise, part numbers without blanks around them, circuit values
 // in range, a review with one line per list line whose counts add up.
 // The replay test runs the committed corpus through the same entry.
-#include "Catalogue.h"
-#include "PartsList.h"
-#include "PartsListCheck.h"
-#include "PartsListOutput.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/export/PartsListOutput.h"
+#include "core/review/PartsList.h"
+#include "core/review/PartsListCheck.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ReportEngine.h"
+#include "report/ReportEngine.h"
 
 #include <QBuffer>
 #include <QPagedPaintDevice>

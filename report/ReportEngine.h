@@ -4,7 +4,7 @@
 // millimetres from the top of the page's printable area.
 #pragma once
 
-#include "Expected.h"
+#include "core/record/Expected.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
-#include "ReviewReport.h"
+#include "report/ReviewReport.h"
 
-#include "PartsListOutput.h"
 #include "ProgramVersion.h"
-#include "VersionText.h"
-#include "qrptDorvanta.h"
+#include "core/display/VersionText.h"
+#include "core/export/PartsListOutput.h"
+#include "report/qrptDorvanta.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

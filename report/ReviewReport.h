@@ -8,9 +8,9 @@
 // path serves the printer and PDF files.
 #pragma once
 
-#include "Expected.h"
-#include "PartsListCheck.h"
-#include "ReportEngine.h"
+#include "core/record/Expected.h"
+#include "core/review/PartsListCheck.h"
+#include "report/ReportEngine.h"
 
 #include <QByteArray>
 #include <QColor>

@@ -1,11 +1,11 @@
-#include "qrptDorvanta.h"
+#include "report/qrptDorvanta.h"
 
-#include "FieldDisplay.h"
-#include "MakerAddresses.h"
 #include "ProgramVersion.h"
-#include "Series.h"
-#include "VersionText.h"
-#include "untKonstanty.h"
+#include "core/catalogue/Series.h"
+#include "core/catalogue/untKonstanty.h"
+#include "core/display/FieldDisplay.h"
+#include "core/display/MakerAddresses.h"
+#include "core/display/VersionText.h"
 
 #include <QPageLayout>
 #include <QPageSize>

@@ -5,11 +5,11 @@
 // One rendering path serves the printer and PDF files.
 #pragma once
 
-#include "Expected.h"
-#include "PartNoInfo.h"
-#include "ReportEngine.h"
-#include "ResultList.h"
-#include "Series.h"
+#include "core/catalogue/Series.h"
+#include "core/engine/PartNoInfo.h"
+#include "core/engine/ResultList.h"
+#include "core/record/Expected.h"
+#include "report/ReportEngine.h"
 
 #include <QByteArray>
 #include <QFont>

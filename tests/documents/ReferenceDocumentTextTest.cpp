@@ -2,17 +2,17 @@
 // constant they state is the maker's published one, and every limit of the
 // voltage derating table lies where the search itself puts it.
 
-#include "Catalogue.h"
-#include "DeratingRule.h"
-#include "NumberText.h"
-#include "ReferenceDocuments.h"
-#include "Search.h"
-#include "SearchRun.h"
-#include "untKonstanty.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/untKonstanty.h"
+#include "core/display/NumberText.h"
+#include "core/engine/DeratingRule.h"
+#include "core/engine/Search.h"
+#include "core/engine/SearchRun.h"
+#include "documents/ReferenceDocuments.h"
 
-#include "CatalogueFixture.h"
-#include "PdfText.h"
-#include "PublishedTables.h"
+#include "tests/support/CatalogueFixture.h"
+#include "tests/support/PdfText.h"
+#include "tests/support/PublishedTables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The page-break rule of the report engine, without painting.
-#include "ReportEngine.h"
+#include "report/ReportEngine.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // distinct, so that a text shows which field and temperature it came from.
 #pragma once
 
-#include "ResultList.h"
+#include "core/engine/ResultList.h"
 
 #include <memory>
 #include <string>

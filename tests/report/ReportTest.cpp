@@ -1,10 +1,10 @@
 // The printed report laid out to PDF and read back: the page texts, the part
 // block's captions and values by series, the notes, the header note, and the
 // report's hold on the result list.
-#include "PdfText.h"
-#include "ReportParts.h"
-#include "qrptDorvanta.h"
-#include "untKonstanty.h"
+#include "core/catalogue/untKonstanty.h"
+#include "report/qrptDorvanta.h"
+#include "tests/report/ReportParts.h"
+#include "tests/support/PdfText.h"
 
 #include <gtest/gtest.h>
 

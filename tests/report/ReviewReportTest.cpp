@@ -1,10 +1,10 @@
 // The printed review of a parts list, laid out to PDF and read back: the
 // summary page, a block per list line kept whole on its page, the verdict
 // and replacements of a failing line, the page texts and the paper.
-#include "ReviewReport.h"
-#include "Catalogue.h"
-#include "PartsList.h"
-#include "PdfText.h"
+#include "report/ReviewReport.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/review/PartsList.h"
+#include "tests/support/PdfText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A desktop that records what the program hands it and answers as told.
 #pragma once
 
-#include "DesktopServices.h"
+#include "ui/desktop/DesktopServices.h"
 
 #include <QCursor>
 #include <QGuiApplication>

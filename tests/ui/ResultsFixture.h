@@ -3,14 +3,14 @@
 // A test may give the window a catalogue file of its own entries.
 #pragma once
 
-#include "WindowFixture.h"
+#include "tests/ui/WindowFixture.h"
 
-#include "CatalogueFile.h"
-#include "InputPage.h"
-#include "PartNoRecord.h"
-#include "PartNumbers.h"
-#include "ResultsTreeModel.h"
-#include "SearchRun.h"
+#include "core/catalogue/CatalogueFile.h"
+#include "core/catalogue/PartNumbers.h"
+#include "core/engine/SearchRun.h"
+#include "core/record/PartNoRecord.h"
+#include "ui/mainwindow/InputPage.h"
+#include "ui/mainwindow/ResultsTreeModel.h"
 
 #include <QComboBox>
 #include <QFile>

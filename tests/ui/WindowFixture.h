@@ -3,7 +3,7 @@
 // program go idle (which is when the actions update their enabled state).
 #pragma once
 
-#include "frmDorvanta.h"
+#include "ui/mainwindow/frmDorvanta.h"
 
 #include <gtest/gtest.h>
 

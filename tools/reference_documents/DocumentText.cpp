@@ -1,8 +1,8 @@
-#include "Documents.h"
+#include "tools/reference_documents/Documents.h"
 
-#include "Evaluation.h"
-#include "NumberText.h"
-#include "untKonstanty.h"
+#include "core/catalogue/untKonstanty.h"
+#include "core/display/NumberText.h"
+#include "core/engine/Evaluation.h"
 
 #include <cmath>
 

@@ -2,9 +2,9 @@
 // that the evaluation and the search apply.
 #pragma once
 
-#include "EvaluationProbe.h"
-#include "Extended.h"
-#include "PdfComposer.h"
+#include "core/record/Extended.h"
+#include "tools/reference_documents/EvaluationProbe.h"
+#include "tools/reference_documents/PdfComposer.h"
 
 #include <QString>
 

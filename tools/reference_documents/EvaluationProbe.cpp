@@ -1,11 +1,11 @@
-#include "EvaluationProbe.h"
+#include "tools/reference_documents/EvaluationProbe.h"
 
-#include "ApplicationData.h"
-#include "DeratingRule.h"
-#include "Evaluation.h"
-#include "NumberText.h"
-#include "Search.h"
-#include "untKonstanty.h"
+#include "core/catalogue/untKonstanty.h"
+#include "core/display/NumberText.h"
+#include "core/engine/ApplicationData.h"
+#include "core/engine/DeratingRule.h"
+#include "core/engine/Evaluation.h"
+#include "core/engine/Search.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,9 +3,9 @@
 // what the program computes and cannot drift from it.
 #pragma once
 
-#include "Extended.h"
-#include "PartNoInfo.h"
-#include "Series.h"
+#include "core/catalogue/Series.h"
+#include "core/engine/PartNoInfo.h"
+#include "core/record/Extended.h"
 
 #include <array>
 #include <string>

@@ -1,10 +1,10 @@
 // Reliability and Failure Rate Calculation: the circuit-resistance factor,
 // the voltage term, the series and temperature factors, FIT and MTBF.
 
-#include "Documents.h"
-#include "Evaluation.h"
-#include "EvaluationProbe.h"
-#include "untKonstanty.h"
+#include "core/catalogue/untKonstanty.h"
+#include "core/engine/Evaluation.h"
+#include "tools/reference_documents/Documents.h"
+#include "tools/reference_documents/EvaluationProbe.h"
 
 #include <cmath>
 

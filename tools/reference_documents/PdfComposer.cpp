@@ -1,4 +1,4 @@
-#include "PdfComposer.h"
+#include "tools/reference_documents/PdfComposer.h"
 
 #include <QPageLayout>
 #include <QPageSize>

@@ -1,10 +1,10 @@
 // Ripple Current Capability: the power-dissipation table, the ripple formula
 // and the temperature factors.
 
-#include "Documents.h"
-#include "Evaluation.h"
-#include "EvaluationProbe.h"
-#include "untKonstanty.h"
+#include "core/catalogue/untKonstanty.h"
+#include "core/engine/Evaluation.h"
+#include "tools/reference_documents/Documents.h"
+#include "tools/reference_documents/EvaluationProbe.h"
 
 #include <cmath>
 

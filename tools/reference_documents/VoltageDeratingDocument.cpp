@@ -2,14 +2,14 @@
 // temperature rule, the surge rule with its closest match and the test surge
 // rules by series.
 
-#include "Catalogue.h"
-#include "DeratingRule.h"
-#include "Documents.h"
-#include "Evaluation.h"
-#include "EvaluationProbe.h"
-#include "NumberText.h"
-#include "qrptDorvanta.h"
-#include "untKonstanty.h"
+#include "core/catalogue/Catalogue.h"
+#include "core/catalogue/untKonstanty.h"
+#include "core/display/NumberText.h"
+#include "core/engine/DeratingRule.h"
+#include "core/engine/Evaluation.h"
+#include "report/qrptDorvanta.h"
+#include "tools/reference_documents/Documents.h"
+#include "tools/reference_documents/EvaluationProbe.h"
 
 #include <map>
 

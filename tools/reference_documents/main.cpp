@@ -3,9 +3,9 @@
 //
 //   reference_document_writer OUTPUT_DIR
 
-#include "Documents.h"
-#include "PdfComposer.h"
-#include "ReferenceDocuments.h"
+#include "documents/ReferenceDocuments.h"
+#include "tools/reference_documents/Documents.h"
+#include "tools/reference_documents/PdfComposer.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,0 +1,10 @@
+// dorvanta-cli check: the review of a parts list against the maker's rules.
+#pragma once
+
+#include "cli/commands/Commands.h"
+
+namespace dorvanta::cli {
+
+[[nodiscard]] Command CheckCommand() noexcept;
+
+} // namespace dorvanta::cli

@@ -1,0 +1,10 @@
+// dorvanta-cli lists: the values that the part-number criterion offers.
+#pragma once
+
+#include "cli/commands/Commands.h"
+
+namespace dorvanta::cli {
+
+[[nodiscard]] Command ListsCommand() noexcept;
+
+} // namespace dorvanta::cli

@@ -1,0 +1,10 @@
+// dorvanta-cli report: the printed report of a search, written as a PDF file.
+#pragma once
+
+#include "cli/commands/Commands.h"
+
+namespace dorvanta::cli {
+
+[[nodiscard]] Command ReportCommand() noexcept;
+
+} // namespace dorvanta::cli

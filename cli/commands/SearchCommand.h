@@ -1,0 +1,10 @@
+// dorvanta-cli search: the recommended parts for an application.
+#pragma once
+
+#include "cli/commands/Commands.h"
+
+namespace dorvanta::cli {
+
+[[nodiscard]] Command SearchCommand() noexcept;
+
+} // namespace dorvanta::cli

@@ -1,0 +1,57 @@
+#include "ui/desktop/DesktopServices.h"
+
+#include <QDesktopServices>
+#include <QProcess>
+
+namespace dorvanta {
+
+namespace {
+
+// Whether the desktop has an application for PDF documents. On a freedesktop
+// system the open command starts in the background and fails silently when
+// nothing is registered, so ask the MIME database first. Elsewhere (or when
+// the database cannot be asked) the open command's own answer decides.
+bool PdfViewerRegistered() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("application/pdf")});
+    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit) {
+        return true;
+    }
+    return !query.readAllStandardOutput().trimmed().isEmpty();
+#else
+    return true;
+#endif
+}
+
+class DesktopOpener final : public DocumentOpener {
+public:
+    OpenResult OpenDocument(const QString& filePath) override {
+        if (!PdfViewerRegistered() || !QDesktopServices::openUrl(QUrl::fromLocalFile(filePath))) {
+            return {OpenOutcome::NoViewer, {}};
+        }
+        return {};
+    }
+
+    void OpenAddress(const QUrl& address) override { QDesktopServices::openUrl(address); }
+};
+
+DocumentOpener* current = nullptr;
+
+} // namespace
+
+DocumentOpener& Desktop() {
+    static DesktopOpener desktop;
+    return current != nullptr ? *current : desktop;
+}
+
+ScopedDocumentOpener::ScopedDocumentOpener(DocumentOpener& opener) noexcept : previous_(current) {
+    current = &opener;
+}
+
+ScopedDocumentOpener::~ScopedDocumentOpener() {
+    current = previous_;
+}
+
+} // namespace dorvanta
