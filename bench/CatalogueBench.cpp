@@ -26,21 +26,21 @@ constexpr std::int64_t kLargeCatalogue = 1'000'000;
 
 // A file in the system's temporary directory, written once by `write` and
 // removed at the end.
-class BenchFile {
+class TBenchFile {
 public:
-    BenchFile(const std::string& name,
-              const std::function<bool(const std::filesystem::path&)>& write)
+    TBenchFile(const std::string& name,
+               const std::function<bool(const std::filesystem::path&)>& write)
         : path_(std::filesystem::temp_directory_path() / name) {
         if (!write(path_)) {
             throw std::runtime_error("cannot write " + path_.string());
         }
     }
-    ~BenchFile() {
+    ~TBenchFile() {
         std::error_code ignored;
         std::filesystem::remove(path_, ignored);
     }
-    BenchFile(const BenchFile&) = delete;
-    BenchFile& operator=(const BenchFile&) = delete;
+    TBenchFile(const TBenchFile&) = delete;
+    TBenchFile& operator=(const TBenchFile&) = delete;
 
     [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
     [[nodiscard]] std::int64_t Bytes() const {
@@ -60,7 +60,7 @@ bool WriteLargeCsv(const std::filesystem::path& path, std::int64_t lines) {
     for (std::int64_t i = 0; i < lines; ++i) {
         const auto& entry = builtIn[static_cast<std::size_t>(i) % builtIn.size()];
         out << entry.PartNumber.view() << ',' << entry.CaseSize.view();
-        for (const Extended* value :
+        for (const TExtended* value :
              {&entry.Capacitance, &entry.RatedVoltage, &entry.DCLmax, &entry.DF, &entry.ESRmax}) {
             out << ',' << FormatGeneral(value->value());
         }
@@ -69,16 +69,16 @@ bool WriteLargeCsv(const std::filesystem::path& path, std::int64_t lines) {
     return static_cast<bool>(out.flush());
 }
 
-const BenchFile& Csv() {
-    static const BenchFile csv(
+const TBenchFile& Csv() {
+    static const TBenchFile csv(
         "dorvanta-bench-" + std::to_string(kLargeCatalogue) + ".csv",
         [](const auto& path) { return WriteLargeCsv(path, kLargeCatalogue); });
     return csv;
 }
 
 // The catalogue file of the CSV's entries, made by the import.
-const BenchFile& File() {
-    static const BenchFile file(
+const TBenchFile& File() {
+    static const TBenchFile file(
         "dorvanta-bench-" + std::to_string(kLargeCatalogue) + ".dat", [](const auto& path) {
             return static_cast<bool>(
                 ImportCatalogue(Csv().Path(), path, kExportVersion, ExportDate()));

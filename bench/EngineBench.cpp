@@ -125,7 +125,7 @@ void BM_Floor(benchmark::State& state) {
 BENCHMARK(BM_Floor)->Arg(kLargeCatalogue)->Unit(benchmark::kMillisecond);
 
 // The console report, then each benchmark's time per entry against the floor's.
-class RatioReporter : public benchmark::ConsoleReporter {
+class TRatioReporter : public benchmark::ConsoleReporter {
     static std::string ArgumentOf(const Run& run) {
         return run.run_name.args.empty() ? "" : "/" + run.run_name.args;
     }
@@ -165,12 +165,12 @@ public:
     }
 
 private:
-    struct Result {
+    struct TResult {
         std::string name;
         double perIteration; // s
         double perEntry;     // s
     };
-    std::vector<Result> results_;
+    std::vector<TResult> results_;
 };
 
 } // namespace
@@ -180,7 +180,7 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
-    RatioReporter reporter;
+    TRatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

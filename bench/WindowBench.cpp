@@ -32,9 +32,9 @@ using namespace dorvanta;
 
 // A directory whose catalogue file holds `size` entries (none for the
 // built-in catalogue's own size, which then serves).
-class CatalogueDirectory {
+class TCatalogueDirectory {
 public:
-    explicit CatalogueDirectory(std::int64_t size) {
+    explicit TCatalogueDirectory(std::int64_t size) {
         if (size == static_cast<std::int64_t>(kBuiltInCatalogueSize)) {
             return;
         }
@@ -61,9 +61,9 @@ private:
 };
 
 // The window over a catalogue of `size` entries with the input page filled.
-class Window {
+class TWindow {
 public:
-    explicit Window(std::int64_t size) : Catalogue(size), Form(Catalogue.Path()) {
+    explicit TWindow(std::int64_t size) : Catalogue(size), Form(Catalogue.Path()) {
         Form.show();
         Find<QLineEdit>("editImax")->setText(QStringLiteral("0.1"));
         Find<QLineEdit>("editVa")->setText(QStringLiteral("1"));
@@ -119,12 +119,12 @@ public:
         return parts;
     }
 
-    CatalogueDirectory Catalogue;
+    TCatalogueDirectory Catalogue;
     TformDorvanta Form;
 };
 
 void BM_NextToResults(benchmark::State& state) {
-    Window window(state.range(0));
+    TWindow window(state.range(0));
     for (auto _ : state) {
         state.PauseTiming();
         window.Back();
@@ -144,7 +144,7 @@ BENCHMARK(BM_NextToResults)
 // One step down the tree: the next node selected, its details shown, the
 // tree repainted.
 void BM_SelectNextNode(benchmark::State& state) {
-    Window window(state.range(0));
+    TWindow window(state.range(0));
     QTreeView* tree = window.ExpandedTree();
     if (tree == nullptr) {
         state.SkipWithError("the results page was not shown");
@@ -167,7 +167,7 @@ BENCHMARK(BM_SelectNextNode)
 
 // One page down through the fully expanded tree, repainted.
 void BM_ScrollPage(benchmark::State& state) {
-    Window window(state.range(0));
+    TWindow window(state.range(0));
     QTreeView* tree = window.ExpandedTree();
     if (tree == nullptr) {
         state.SkipWithError("the results page was not shown");

@@ -26,19 +26,19 @@ constexpr const char* kDescription =
     "a failure.";
 
 // The commands as CLI11 subcommands, each with the body that runs it.
-struct DeclaredCommand {
+struct TDeclaredCommand {
     CLI::App* Subcommand;
-    CommandBody Body;
+    TCommandBody Body;
 };
 
 // The run's end: a usage error, or the body of the chosen command.
-struct Parsed {
+struct TParsedCommandLine {
     std::optional<int> Status; // set when the run ends here (help, version, usage error)
-    const CommandBody* Body = nullptr;
+    const TCommandBody* Body = nullptr;
 };
 
-Parsed Parse(CLI::App& app, const std::vector<DeclaredCommand>& commands,
-             std::vector<std::string> words, std::ostream& out, std::ostream& err) {
+TParsedCommandLine Parse(CLI::App& app, const std::vector<TDeclaredCommand>& commands,
+                         std::vector<std::string> words, std::ostream& out, std::ostream& err) {
     std::reverse(words.begin(), words.end()); // CLI11 takes them last first
     try {
         app.parse(words);
@@ -52,7 +52,7 @@ Parsed Parse(CLI::App& app, const std::vector<DeclaredCommand>& commands,
     }
     const auto chosen =
         std::find_if(commands.begin(), commands.end(),
-                     [](const DeclaredCommand& c) { return c.Subcommand->parsed(); });
+                     [](const TDeclaredCommand& c) { return c.Subcommand->parsed(); });
     if (chosen == commands.end()) {
         err << "dorvanta-cli: no command given (try --help)\n";
         return {kExitUsage, nullptr};
@@ -75,7 +75,7 @@ int Run(const std::filesystem::path& programDirectory, std::vector<std::string> 
         std::ostream& out, std::ostream& err) {
     CLI::App app(kDescription, "dorvanta-cli");
     app.set_version_flag("--version", std::string(kFileVersion), "print the version and exit");
-    CatalogueSource catalogue{programDirectory / kCatalogueFileName, false};
+    TCatalogueSource catalogue{programDirectory / kCatalogueFileName, false};
     app.add_option_function<std::string>(
            "--catalogue",
            [&catalogue](const std::string& file) {
@@ -85,19 +85,19 @@ int Run(const std::filesystem::path& programDirectory, std::vector<std::string> 
            "before the command")
         ->type_name("FILE");
     app.require_subcommand(0, 1);
-    std::vector<DeclaredCommand> commands;
-    for (const Command& command : AllCommands()) {
+    std::vector<TDeclaredCommand> commands;
+    for (const TCommand& command : AllCommands()) {
         CLI::App* subcommand =
             app.add_subcommand(std::string(command.Name), std::string(command.Summary));
         commands.push_back({subcommand, command.Declare(*subcommand)});
     }
-    const Parsed parsed = Parse(app, commands, std::move(words), out, err);
+    const TParsedCommandLine parsed = Parse(app, commands, std::move(words), out, err);
     if (parsed.Status) {
         return *parsed.Status;
     }
     errno = 0;
     int status = kExitSuccess;
-    Expected<void> result = (*parsed.Body)(CommandRun{out, err, catalogue, status});
+    Expected<void> result = (*parsed.Body)(TCommandRun{out, err, catalogue, status});
     if (result) {
         result = FinishOutput(out);
     }

@@ -22,14 +22,14 @@ std::span<const std::byte> Bytes(const unsigned char* data, std::size_t size) no
 
 } // namespace
 
-std::span<const std::byte> DocumentContents(ReferenceDocument document) noexcept {
+std::span<const std::byte> DocumentContents(TReferenceDocument document) noexcept {
     using namespace embedded;
     switch (document) {
-    case ReferenceDocument::VoltageDerating:
+    case TReferenceDocument::VoltageDerating:
         return Bytes(VoltageDeratingPdf, VoltageDeratingPdfSize);
-    case ReferenceDocument::RippleCurrent:
+    case TReferenceDocument::RippleCurrent:
         return Bytes(RippleCurrentPdf, RippleCurrentPdfSize);
-    case ReferenceDocument::FailureRate:
+    case TReferenceDocument::FailureRate:
         return Bytes(FailureRatePdf, FailureRatePdfSize);
     }
     return {};

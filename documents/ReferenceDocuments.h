@@ -10,40 +10,40 @@
 
 namespace dorvanta {
 
-enum class ReferenceDocument { VoltageDerating, RippleCurrent, FailureRate };
+enum class TReferenceDocument { VoltageDerating, RippleCurrent, FailureRate };
 
-inline constexpr std::array kReferenceDocuments = {ReferenceDocument::VoltageDerating,
-                                                   ReferenceDocument::RippleCurrent,
-                                                   ReferenceDocument::FailureRate};
+inline constexpr std::array kReferenceDocuments = {TReferenceDocument::VoltageDerating,
+                                                   TReferenceDocument::RippleCurrent,
+                                                   TReferenceDocument::FailureRate};
 
 // The file name under which the document is written, such as
 // "VoltageDerating.pdf".
-[[nodiscard]] constexpr std::string_view DocumentFileName(ReferenceDocument document) noexcept {
+[[nodiscard]] constexpr std::string_view DocumentFileName(TReferenceDocument document) noexcept {
     switch (document) {
-    case ReferenceDocument::VoltageDerating:
+    case TReferenceDocument::VoltageDerating:
         return "VoltageDerating.pdf";
-    case ReferenceDocument::RippleCurrent:
+    case TReferenceDocument::RippleCurrent:
         return "RippleCurrent.pdf";
-    case ReferenceDocument::FailureRate:
+    case TReferenceDocument::FailureRate:
         return "FailureRate.pdf";
     }
     return {};
 }
 
 // The title on the document's first page.
-[[nodiscard]] constexpr std::string_view DocumentTitle(ReferenceDocument document) noexcept {
+[[nodiscard]] constexpr std::string_view DocumentTitle(TReferenceDocument document) noexcept {
     switch (document) {
-    case ReferenceDocument::VoltageDerating:
+    case TReferenceDocument::VoltageDerating:
         return "Voltage Derating Rules";
-    case ReferenceDocument::RippleCurrent:
+    case TReferenceDocument::RippleCurrent:
         return "Ripple Current Capability";
-    case ReferenceDocument::FailureRate:
+    case TReferenceDocument::FailureRate:
         return "Reliability and Failure Rate Calculation";
     }
     return {};
 }
 
 // The PDF file, byte for byte; valid for the whole run.
-[[nodiscard]] std::span<const std::byte> DocumentContents(ReferenceDocument document) noexcept;
+[[nodiscard]] std::span<const std::byte> DocumentContents(TReferenceDocument document) noexcept;
 
 } // namespace dorvanta

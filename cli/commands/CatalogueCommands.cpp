@@ -11,15 +11,15 @@ namespace dorvanta::cli {
 
 namespace {
 
-CommandBody DeclareInfo(CLI::App& command) {
-    auto format = std::make_shared<OutputFormat>(OutputFormat::Text);
-    AddFormatOption(command, *format, {OutputFormat::Text, OutputFormat::Json});
-    return [format](const CommandRun& run) -> Expected<void> {
+TCommandBody DeclareInfo(CLI::App& command) {
+    auto format = std::make_shared<TOutputFormat>(TOutputFormat::Text);
+    AddFormatOption(command, *format, {TOutputFormat::Text, TOutputFormat::Json});
+    return [format](const TCommandRun& run) -> Expected<void> {
         const auto catalogue = ChooseCatalogue(run.Catalogue, run.Err);
         if (!catalogue) {
             return Unexpected(catalogue.error());
         }
-        if (*format == OutputFormat::Json) {
+        if (*format == TOutputFormat::Json) {
             WriteJsonLine(run.Out, {{"note", catalogue->Note},
                                     {"entries", catalogue->Entries.size()},
                                     {"start_message", catalogue->StartMessage}});
@@ -34,11 +34,11 @@ CommandBody DeclareInfo(CLI::App& command) {
     };
 }
 
-CommandBody DeclareExport(CLI::App& command) {
+TCommandBody DeclareExport(CLI::App& command) {
     auto file = std::make_shared<std::string>();
     command.add_option("FILE", *file, "the catalogue file to write; an existing one is replaced")
         ->required();
-    return [file](const CommandRun& /*run*/) -> Expected<void> {
+    return [file](const TCommandRun& /*run*/) -> Expected<void> {
         if (const auto exported = ExportCatalogue(std::filesystem::path(*file)); !exported) {
             return Unexpected(*file + ": " + exported.error());
         }
@@ -48,14 +48,14 @@ CommandBody DeclareExport(CLI::App& command) {
 
 } // namespace
 
-Command InfoCommand() noexcept {
+TCommand InfoCommand() noexcept {
     return {"info",
             "Prints the catalogue in use as the window's caption names it, its number of\n"
             "entries and the load's warning (\"start_message\").",
             DeclareInfo};
 }
 
-Command ExportCatalogueCommand() noexcept {
+TCommand ExportCatalogueCommand() noexcept {
     return {"export-catalogue",
             "Writes the built-in catalogue as a catalogue file: a header (version 2,\n"
             "13 April 2004) and the built-in entries. Named pnumbers.dat beside the\n"

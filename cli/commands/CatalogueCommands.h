@@ -7,7 +7,7 @@
 
 namespace dorvanta::cli {
 
-[[nodiscard]] Command InfoCommand() noexcept;
-[[nodiscard]] Command ExportCatalogueCommand() noexcept;
+[[nodiscard]] TCommand InfoCommand() noexcept;
+[[nodiscard]] TCommand ExportCatalogueCommand() noexcept;
 
 } // namespace dorvanta::cli

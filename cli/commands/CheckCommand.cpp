@@ -27,14 +27,14 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-struct Options {
+struct TCheckCommandOptions {
     std::string List;
     TCheckOptions Check;
     std::string Temperature = "85";
     std::vector<std::string> Columns;
-    OutputFormat Format = OutputFormat::Text;
+    TOutputFormat Format = TOutputFormat::Text;
     std::string Output;
-    PageOptions Page;
+    TPageOptions Page;
 };
 
 const std::map<std::string, int> kTemperatures = {{"-55", kTemperature55},
@@ -112,25 +112,25 @@ void WriteReviewJson(std::ostream& out, const TPartsListReview& review) {
     out << "\n],\"summary\":" << JsonText(summary) << "}\n";
 }
 
-void WriteReview(std::ostream& out, const TPartsListReview& review, OutputFormat format) {
+void WriteReview(std::ostream& out, const TPartsListReview& review, TOutputFormat format) {
     switch (format) {
-    case OutputFormat::Text:
+    case TOutputFormat::Text:
         WriteReviewText(out, review);
         return;
-    case OutputFormat::Csv:
+    case TOutputFormat::Csv:
         WriteReviewCsv(out, review);
         return;
-    case OutputFormat::Json:
+    case TOutputFormat::Json:
         WriteReviewJson(out, review);
         return;
-    case OutputFormat::Pdf: // drawn apart, see WriteReviewPdf
+    case TOutputFormat::Pdf: // drawn apart, see WriteReviewPdf
         return;
     }
 }
 
 // Draws the review report and writes it to the output file.
-Expected<void> WriteReviewPdf(const Options& options, const TPartsListReview& review,
-                              const std::string& catalogueNote, const CommandRun& run) {
+Expected<void> WriteReviewPdf(const TCheckCommandOptions& options, const TPartsListReview& review,
+                              const std::string& catalogueNote, const TCommandRun& run) {
     const auto application = OffscreenApplication();
     const std::filesystem::path list(options.List);
     TReviewReport report(review, {QString::fromStdString(list.filename().string()),
@@ -141,7 +141,7 @@ Expected<void> WriteReviewPdf(const Options& options, const TPartsListReview& re
                         "line", pages);
 }
 
-Expected<void> Check(Options options, const CommandRun& run) {
+Expected<void> Check(TCheckCommandOptions options, const TCommandRun& run) {
     TPartsListColumns columns;
     for (const std::string& column : options.Columns) {
         if (const auto set = SetPartsListColumn(columns, column); !set) {
@@ -158,7 +158,7 @@ Expected<void> Check(Options options, const CommandRun& run) {
     }
     options.Check.TemperatureIndex = kTemperatures.at(options.Temperature);
     const TPartsListReview review = CheckPartsList(*list, catalogue->Entries, options.Check);
-    if (options.Format == OutputFormat::Pdf) {
+    if (options.Format == TOutputFormat::Pdf) {
         if (const auto written = WriteReviewPdf(options, review, catalogue->Note, run); !written) {
             return written;
         }
@@ -174,8 +174,8 @@ Expected<void> Check(Options options, const CommandRun& run) {
     return {};
 }
 
-CommandBody Declare(CLI::App& command) {
-    auto options = std::make_shared<Options>();
+TCommandBody Declare(CLI::App& command) {
+    auto options = std::make_shared<TCheckCommandOptions>();
     command.add_option("PARTS.csv", options->List, "the parts list (CSV with a header row)")
         ->required();
     TCircuit& circuit = options->Check.Defaults;
@@ -196,8 +196,9 @@ CommandBody Declare(CLI::App& command) {
         .add_option("--column", options->Columns,
                     "a column of another name: designator=NAME, part=, va=, rs=, rl=, imax=")
         ->type_name("KEY=NAME");
-    AddFormatOption(command, options->Format,
-                    {OutputFormat::Text, OutputFormat::Csv, OutputFormat::Json, OutputFormat::Pdf});
+    AddFormatOption(
+        command, options->Format,
+        {TOutputFormat::Text, TOutputFormat::Csv, TOutputFormat::Json, TOutputFormat::Pdf});
     command
         .add_option("--output", options->Output,
                     "write to FILE instead of standard output (pdf needs it)")
@@ -205,18 +206,18 @@ CommandBody Declare(CLI::App& command) {
     AddPageOptions(command, options->Page);
     // The printed report goes to a file only: a usage error without one.
     command.callback([options] {
-        if (options->Format == OutputFormat::Pdf && options->Output.empty()) {
+        if (options->Format == TOutputFormat::Pdf && options->Output.empty()) {
             throw CLI::ValidationError("--format pdf", "needs --output FILE");
         }
     });
-    return [options](const CommandRun& run) {
+    return [options](const TCommandRun& run) {
         return Check(*options, run);
     };
 }
 
 } // namespace
 
-Command CheckCommand() noexcept {
+TCommand CheckCommand() noexcept {
     return {"check",
             "Reviews every tantalum and niobium-oxide capacitor of a parts list against\n"
             "the maker's derating and surge rules, with up to three recommended\n"

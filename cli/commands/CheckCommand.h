@@ -5,6 +5,6 @@
 
 namespace dorvanta::cli {
 
-[[nodiscard]] Command CheckCommand() noexcept;
+[[nodiscard]] TCommand CheckCommand() noexcept;
 
 } // namespace dorvanta::cli

@@ -12,7 +12,7 @@
 
 namespace dorvanta::cli {
 
-std::span<const Command> AllCommands() noexcept {
+std::span<const TCommand> AllCommands() noexcept {
     static const std::array commands = {
         SearchCommand(),          ReportCommand(),          ListsCommand(), InfoCommand(),
         ExportCatalogueCommand(), ImportCatalogueCommand(), CheckCommand(), DocumentsCommand()};

@@ -18,16 +18,16 @@ namespace dorvanta::cli {
 
 // The catalogue file of the run: named by --catalogue before the command,
 // or else pnumbers.dat beside the program.
-struct CatalogueSource {
+struct TCatalogueSource {
     std::filesystem::path File;
     bool Named = false; // given by --catalogue: it must exist and be readable
 };
 
 // What a command's body works with once the command line is read.
-struct CommandRun {
+struct TCommandRun {
     std::ostream& Out;
     std::ostream& Err;
-    const CatalogueSource& Catalogue;
+    const TCatalogueSource& Catalogue;
     // The exit status of a command that ran to its end; a review sets 3 when
     // a part of the list fails the maker's rules.
     int& Status;
@@ -35,18 +35,18 @@ struct CommandRun {
 
 // Runs the command with the values that its options received; a failure
 // carries the text for standard error (exit status 1).
-using CommandBody = std::function<Expected<void>(const CommandRun&)>;
+using TCommandBody = std::function<Expected<void>(const TCommandRun&)>;
 
 // Declares the command's options on `command` and returns its body, which
 // reads the values those options store.
-using DeclareCommand = CommandBody (*)(CLI::App& command);
+using TDeclareCommand = TCommandBody (*)(CLI::App& command);
 
-struct Command {
+struct TCommand {
     std::string_view Name;
     std::string_view Summary; // the help text under the usage line
-    DeclareCommand Declare;
+    TDeclareCommand Declare;
 };
 
-[[nodiscard]] std::span<const Command> AllCommands() noexcept;
+[[nodiscard]] std::span<const TCommand> AllCommands() noexcept;
 
 } // namespace dorvanta::cli

@@ -17,7 +17,7 @@ Expected<void> WriteDocuments(const std::filesystem::path& folder, std::ostream&
     if (error) {
         return Unexpected(folder.string() + ": " + error.message());
     }
-    for (const ReferenceDocument document : kReferenceDocuments) {
+    for (const TReferenceDocument document : kReferenceDocuments) {
         const auto path = folder / DocumentFileName(document);
         const auto bytes = DocumentContents(document);
         const std::string_view contents(reinterpret_cast<const char*>(bytes.data()), bytes.size());
@@ -29,20 +29,20 @@ Expected<void> WriteDocuments(const std::filesystem::path& folder, std::ostream&
     return {};
 }
 
-CommandBody Declare(CLI::App& command) {
+TCommandBody Declare(CLI::App& command) {
     auto folder = std::make_shared<std::string>();
     command
         .add_option("DIR", *folder,
                     "the folder to write into; created when missing, same-named files replaced")
         ->required();
-    return [folder](const CommandRun& run) {
+    return [folder](const TCommandRun& run) {
         return WriteDocuments(*folder, run.Out);
     };
 }
 
 } // namespace
 
-Command DocumentsCommand() noexcept {
+TCommand DocumentsCommand() noexcept {
     return {"documents",
             "Writes the three reference documents (voltage derating, ripple current,\n"
             "failure rate) as PDF files into DIR and prints their paths.",

@@ -6,6 +6,6 @@
 
 namespace dorvanta::cli {
 
-[[nodiscard]] Command DocumentsCommand() noexcept;
+[[nodiscard]] TCommand DocumentsCommand() noexcept;
 
 } // namespace dorvanta::cli

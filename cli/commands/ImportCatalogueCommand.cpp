@@ -11,14 +11,14 @@ namespace dorvanta::cli {
 
 namespace {
 
-struct Options {
+struct TImportOptions {
     std::string Csv;
     std::string File;
     Real Version = kExportVersion;
     std::string Date; // yyyy-mm-dd; empty: today
 };
 
-Expected<void> Import(const Options& options, const CommandRun& run) {
+Expected<void> Import(const TImportOptions& options, const TCommandRun& run) {
     Real date = Today();
     if (!options.Date.empty()) {
         const auto day = DayNumberOfIsoText(options.Date);
@@ -36,8 +36,8 @@ Expected<void> Import(const Options& options, const CommandRun& run) {
     return {};
 }
 
-CommandBody Declare(CLI::App& command) {
-    auto options = std::make_shared<Options>();
+TCommandBody Declare(CLI::App& command) {
+    auto options = std::make_shared<TImportOptions>();
     command.add_option("CATALOGUE.csv", options->Csv, "the catalogue CSV to read")
         ->required()
         ->check(CLI::ExistingFile);
@@ -49,14 +49,14 @@ CommandBody Declare(CLI::App& command) {
                     "the version in the file's header (default 2)");
     command.add_option("--date", options->Date, "the date in the file's header (default today)")
         ->type_name("YYYY-MM-DD");
-    return [options](const CommandRun& run) {
+    return [options](const TCommandRun& run) {
         return Import(*options, run);
     };
 }
 
 } // namespace
 
-Command ImportCatalogueCommand() noexcept {
+TCommand ImportCatalogueCommand() noexcept {
     return {"import-catalogue",
             "Writes a catalogue file from a CSV with the columns of data/catalogue.csv\n"
             "(a header row, then part_number,case_size,capacitance,rated_voltage,dcl_max,\n"

@@ -5,6 +5,6 @@
 
 namespace dorvanta::cli {
 
-[[nodiscard]] Command ImportCatalogueCommand() noexcept;
+[[nodiscard]] TCommand ImportCatalogueCommand() noexcept;
 
 } // namespace dorvanta::cli

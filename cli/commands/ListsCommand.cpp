@@ -11,26 +11,26 @@ namespace dorvanta::cli {
 
 namespace {
 
-struct Options {
+struct TListsOptions {
     TTypVyrobku Series = tvAll;
     std::string CaseSize{kAll};
     std::string Capacitance{kAll};
-    OutputFormat Format = OutputFormat::Text;
+    TOutputFormat Format = TOutputFormat::Text;
 };
 
-CommandBody Declare(CLI::App& command) {
-    auto o = std::make_shared<Options>();
+TCommandBody Declare(CLI::App& command) {
+    auto o = std::make_shared<TListsOptions>();
     AddSeriesOption(command, o->Series, "series code (KEL), display name or all (default)");
     command.add_option("--case", o->CaseSize, "case size, or all (default)")->type_name("TEXT");
     command.add_option("--capacitance", o->Capacitance, "capacitance in uF, or all (default)")
         ->type_name("TEXT");
-    AddFormatOption(command, o->Format, {OutputFormat::Text, OutputFormat::Json});
-    return [o](const CommandRun& run) -> Expected<void> {
+    AddFormatOption(command, o->Format, {TOutputFormat::Text, TOutputFormat::Json});
+    return [o](const TCommandRun& run) -> Expected<void> {
         const auto catalogue = ChooseCatalogue(run.Catalogue, run.Err);
         if (!catalogue) {
             return Unexpected(catalogue.error());
         }
-        ValueLists lists;
+        TListedValues lists;
         FillCaseSizeList(catalogue->Entries, o->Series, lists.CaseSizes);
         FillCapacitanceList(catalogue->Entries, o->Series, o->CaseSize, lists.Capacitances);
         FillVoltageList(catalogue->Entries, o->Series, o->CaseSize, o->Capacitance, lists.Voltages);
@@ -41,7 +41,7 @@ CommandBody Declare(CLI::App& command) {
 
 } // namespace
 
-Command ListsCommand() noexcept {
+TCommand ListsCommand() noexcept {
     return {"lists",
             "Prints the case sizes, capacitances and rated voltages that the catalogue\n"
             "holds for the choices made, as the window's part-number lists offer them.",

@@ -5,6 +5,6 @@
 
 namespace dorvanta::cli {
 
-[[nodiscard]] Command ListsCommand() noexcept;
+[[nodiscard]] TCommand ListsCommand() noexcept;
 
 } // namespace dorvanta::cli

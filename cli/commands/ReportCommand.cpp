@@ -11,14 +11,14 @@ namespace dorvanta::cli {
 
 namespace {
 
-struct Options {
-    SearchOptions Search;
+struct TReportOptions {
+    TSearchOptions Search;
     std::string Output;
-    PageOptions Page;
+    TPageOptions Page;
 };
 
 // Draws the report of the search and writes it to the output file.
-Expected<void> WriteReport(const Options& options, const CommandRun& run) {
+Expected<void> WriteReport(const TReportOptions& options, const TCommandRun& run) {
     const auto search = RunSearch(options.Search, run);
     if (!search) {
         return Unexpected(search.error());
@@ -39,22 +39,22 @@ Expected<void> WriteReport(const Options& options, const CommandRun& run) {
                         pages);
 }
 
-CommandBody Declare(CLI::App& command) {
-    auto options = std::make_shared<Options>();
+TCommandBody Declare(CLI::App& command) {
+    auto options = std::make_shared<TReportOptions>();
     AddSearchOptions(command, options->Search);
     command
         .add_option("--output", options->Output, "the PDF file to write (replaced when it exists)")
         ->required()
         ->type_name("FILE");
     AddPageOptions(command, options->Page);
-    return [options](const CommandRun& run) {
+    return [options](const TCommandRun& run) {
         return WriteReport(*options, run);
     };
 }
 
 } // namespace
 
-Command ReportCommand() noexcept {
+TCommand ReportCommand() noexcept {
     return {"report",
             "Writes the printed report of the recommended parts, as the window prints it,\n"
             "to a PDF file (A4 portrait unless --page-size or --landscape say otherwise). With "

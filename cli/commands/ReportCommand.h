@@ -5,6 +5,6 @@
 
 namespace dorvanta::cli {
 
-[[nodiscard]] Command ReportCommand() noexcept;
+[[nodiscard]] TCommand ReportCommand() noexcept;
 
 } // namespace dorvanta::cli

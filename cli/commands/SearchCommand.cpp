@@ -9,17 +9,17 @@ namespace dorvanta::cli {
 
 namespace {
 
-struct Options {
-    SearchOptions Search;
-    OutputFormat Format = OutputFormat::Text;
+struct TSearchCommandOptions {
+    TSearchOptions Search;
+    TOutputFormat Format = TOutputFormat::Text;
 };
 
-CommandBody Declare(CLI::App& command) {
-    auto options = std::make_shared<Options>();
+TCommandBody Declare(CLI::App& command) {
+    auto options = std::make_shared<TSearchCommandOptions>();
     AddSearchOptions(command, options->Search);
     AddFormatOption(command, options->Format,
-                    {OutputFormat::Text, OutputFormat::Csv, OutputFormat::Json});
-    return [options](const CommandRun& run) -> Expected<void> {
+                    {TOutputFormat::Text, TOutputFormat::Csv, TOutputFormat::Json});
+    return [options](const TCommandRun& run) -> Expected<void> {
         const auto search = RunSearch(options->Search, run);
         if (!search) {
             return Unexpected(search.error());
@@ -33,7 +33,7 @@ CommandBody Declare(CLI::App& command) {
 
 } // namespace
 
-Command SearchCommand() noexcept {
+TCommand SearchCommand() noexcept {
     return {"search",
             "Lists the recommended parts for the application, by rated voltage and part\n"
             "number. Omitted criterion values are \"all\".",

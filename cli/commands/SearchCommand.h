@@ -5,6 +5,6 @@
 
 namespace dorvanta::cli {
 
-[[nodiscard]] Command SearchCommand() noexcept;
+[[nodiscard]] TCommand SearchCommand() noexcept;
 
 } // namespace dorvanta::cli

@@ -27,7 +27,7 @@ Expected<void> CheckNamedFile(const std::filesystem::path& file) {
 
 } // namespace
 
-Expected<CatalogueChoice> ChooseCatalogue(const CatalogueSource& source, std::ostream& err) {
+Expected<TCatalogueChoice> ChooseCatalogue(const TCatalogueSource& source, std::ostream& err) {
     if (source.Named) {
         if (auto named = CheckNamedFile(source.File); !named) {
             return Unexpected(named.error());
@@ -48,7 +48,7 @@ Expected<CatalogueChoice> ChooseCatalogue(const CatalogueSource& source, std::os
     case TCatalogueLoad::Outcome::Internal:
         break;
     }
-    return CatalogueChoice{PartNumbers(), load.CaptionNote, load.StartMessage};
+    return TCatalogueChoice{PartNumbers(), load.CaptionNote, load.StartMessage};
 }
 
 } // namespace dorvanta::cli

@@ -12,7 +12,7 @@
 
 namespace dorvanta::cli {
 
-struct CatalogueChoice {
+struct TCatalogueChoice {
     std::span<const TPartNoRecord> Entries; // PartNumbers, filled for this run
     std::string Note;                       // the source, as the window's caption shows it
     std::string StartMessage;               // the load's warning; empty when none
@@ -23,7 +23,7 @@ struct CatalogueChoice {
 // that cannot be read fails with the system's text; so does a file named by
 // --catalogue that does not exist or is a directory (only pnumbers.dat
 // beside the program may be missing, which means the built-in catalogue).
-[[nodiscard]] Expected<CatalogueChoice> ChooseCatalogue(const CatalogueSource& source,
-                                                        std::ostream& err);
+[[nodiscard]] Expected<TCatalogueChoice> ChooseCatalogue(const TCatalogueSource& source,
+                                                         std::ostream& err);
 
 } // namespace dorvanta::cli

@@ -19,7 +19,7 @@ CLI::Validator KnownOperator() {
 }
 
 // The capacitance criterion: --operator with --cap1 (and --cap2 for <>).
-std::vector<CLI::Option*> AddCapacitanceCriterion(CLI::App& command, SearchOptions& o) {
+std::vector<CLI::Option*> AddCapacitanceCriterion(CLI::App& command, TSearchOptions& o) {
     CLI::Option* op =
         command
             .add_option("--operator", o.Operator, "capacitance criterion: <, =, > or <> (between)")
@@ -37,7 +37,7 @@ std::vector<CLI::Option*> AddCapacitanceCriterion(CLI::App& command, SearchOptio
 
 // The part-number criterion: --part-number with --series, --capacitance and
 // --voltage, each "all" when not given.
-std::vector<CLI::Option*> AddPartNumberCriterion(CLI::App& command, SearchOptions& o) {
+std::vector<CLI::Option*> AddPartNumberCriterion(CLI::App& command, TSearchOptions& o) {
     CLI::Option* byPartNumber =
         command
             .add_flag("--part-number", o.ByPartNumber,
@@ -63,7 +63,7 @@ std::vector<CLI::Option*> AddPartNumberCriterion(CLI::App& command, SearchOption
 
 } // namespace
 
-void AddSearchOptions(CLI::App& command, SearchOptions& o) {
+void AddSearchOptions(CLI::App& command, TSearchOptions& o) {
     AddNumberOption(command, "--rs", o.Rs, "R", "source resistance in ohm")->required();
     AddNumberOption(command, "--rl", o.Rl, "R", "resistance of the leads in ohm")->required();
     AddNumberOption(command, "--imax", o.Imax, "A", "maximum surge current of the supply in A")
@@ -86,7 +86,7 @@ void AddSearchOptions(CLI::App& command, SearchOptions& o) {
         ->disable_flag_override();
 }
 
-TVstupniUdaje ApplicationData(const SearchOptions& o) {
+TVstupniUdaje ApplicationData(const TSearchOptions& o) {
     TVstupniUdaje data;
     data.Resistance = o.Rs + o.Rl;
     data.Imax = o.Imax;
@@ -103,15 +103,15 @@ TVstupniUdaje ApplicationData(const SearchOptions& o) {
     return data;
 }
 
-Expected<SearchRun> RunSearch(const SearchOptions& options, const CommandRun& run) {
+Expected<TFoundParts> RunSearch(const TSearchOptions& options, const TCommandRun& run) {
     auto catalogue = ChooseCatalogue(run.Catalogue, run.Err);
     if (!catalogue) {
         return Unexpected(catalogue.error());
     }
     TSearchOutcome outcome =
         SearchCatalogue(catalogue->Entries, ApplicationData(options), options.ClosestMatch);
-    return SearchRun{std::move(*catalogue), options.ClosestMatch, outcome.Reasons,
-                     std::move(outcome.Parts)};
+    return TFoundParts{std::move(*catalogue), options.ClosestMatch, outcome.Reasons,
+                       std::move(outcome.Parts)};
 }
 
 } // namespace dorvanta::cli

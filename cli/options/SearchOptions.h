@@ -16,7 +16,7 @@
 namespace dorvanta::cli {
 
 // The values that the search options receive.
-struct SearchOptions {
+struct TSearchOptions {
     Real Rs = 0;
     Real Rl = 0;
     Real Imax = 0;
@@ -34,13 +34,13 @@ struct SearchOptions {
 
 // Declares --rs, --rl, --imax, --va, the two criteria (each criterion's
 // options exclude the other's), --case and --closest-match on `command`.
-void AddSearchOptions(CLI::App& command, SearchOptions& options);
+void AddSearchOptions(CLI::App& command, TSearchOptions& options);
 
 // The application data that the options describe.
-[[nodiscard]] TVstupniUdaje ApplicationData(const SearchOptions& options);
+[[nodiscard]] TVstupniUdaje ApplicationData(const TSearchOptions& options);
 
-struct SearchRun {
-    CatalogueChoice Catalogue;
+struct TFoundParts {
+    TCatalogueChoice Catalogue;
     bool ClosestMatch = false;
     TRejectReasons Reasons;
     TResultList Parts; // in the results order of the window
@@ -48,6 +48,7 @@ struct SearchRun {
 
 // Searches the catalogue of the run as the window does: nothing unless the
 // supply and the voltage are positive.
-[[nodiscard]] Expected<SearchRun> RunSearch(const SearchOptions& options, const CommandRun& run);
+[[nodiscard]] Expected<TFoundParts> RunSearch(const TSearchOptions& options,
+                                              const TCommandRun& run);
 
 } // namespace dorvanta::cli

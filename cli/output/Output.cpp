@@ -17,11 +17,11 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-constexpr std::array<std::pair<std::string_view, OutputFormat>, 4> kFormats = {{
-    {"text", OutputFormat::Text},
-    {"csv", OutputFormat::Csv},
-    {"json", OutputFormat::Json},
-    {"pdf", OutputFormat::Pdf},
+constexpr std::array<std::pair<std::string_view, TOutputFormat>, 4> kFormats = {{
+    {"text", TOutputFormat::Text},
+    {"csv", TOutputFormat::Csv},
+    {"json", TOutputFormat::Json},
+    {"pdf", TOutputFormat::Pdf},
 }};
 
 std::vector<std::string> ReasonNames(const TRejectReasons& reasons) {
@@ -62,7 +62,7 @@ Json JsonPart(const TResultLine& line) {
 
 // {"catalogue": ..., "closest_match": ..., "reasons": [...], "parts": [
 // one part a line, then "]}".
-void WriteSearchJson(std::ostream& out, const SearchOutcome& o) {
+void WriteSearchJson(std::ostream& out, const TSearchListing& o) {
     const Json catalogue = {{"note", o.Catalogue.Note}, {"entries", o.Catalogue.Entries.size()}};
     out << "{\"catalogue\":" << JsonText(catalogue)
         << ",\n\"closest_match\":" << (o.ClosestMatch ? "true" : "false")
@@ -79,12 +79,12 @@ void WriteSearchJson(std::ostream& out, const SearchOutcome& o) {
 }
 
 // A column of the text table: a shown field at one temperature index.
-struct TextColumn {
+struct TTextColumn {
     TField Field;
     std::size_t Temperature;
 };
 
-constexpr std::array<TextColumn, 10> kTextColumns = {{
+constexpr std::array<TTextColumn, 10> kTextColumns = {{
     {TField::CaseSize, kTemperature25},
     {TField::Capacitance, kTemperature25},
     {TField::RatedVoltage, kTemperature25},
@@ -102,7 +102,7 @@ constexpr std::size_t kPartNumberWidth = kPartNumberCapacity; // the longest par
 
 // The export name (with the temperature for a temperature row) and the
 // shown unit: "irms_25 [mA]".
-std::string Heading(const TextColumn& column) {
+std::string Heading(const TTextColumn& column) {
     const TFieldDisplay& display = FieldDisplay(column.Field);
     std::string heading(display.Name);
     if (display.ByTemperature) {
@@ -133,7 +133,7 @@ void WriteRow(std::ostream& out, const std::vector<std::string>& cells,
     out << "\n";
 }
 
-void WriteNothingFound(std::ostream& out, const SearchOutcome& o) {
+void WriteNothingFound(std::ostream& out, const TSearchListing& o) {
     out << "No parts found.";
     const auto reasons = ReasonNames(o.Reasons);
     if (!reasons.empty()) {
@@ -151,14 +151,14 @@ void WriteNothingFound(std::ostream& out, const SearchOutcome& o) {
 // The values an engineer reads first, as the details panel shows them at
 // 25 °C; the columns are as wide as their headings (the part number as the
 // longest part number), so each part is written as it comes.
-void WriteSearchText(std::ostream& out, const SearchOutcome& o) {
+void WriteSearchText(std::ostream& out, const TSearchListing& o) {
     if (o.Parts.empty()) {
         WriteNothingFound(out, o);
         return;
     }
     std::vector<std::string> cells{std::string(kPartNumberHeading)};
     std::vector<std::size_t> widths{kPartNumberWidth};
-    for (const TextColumn& column : kTextColumns) {
+    for (const TTextColumn& column : kTextColumns) {
         cells.push_back(Heading(column));
         widths.push_back(Width(cells.back()));
     }
@@ -169,7 +169,7 @@ void WriteSearchText(std::ostream& out, const SearchOutcome& o) {
         }
         const TResultRow row(line);
         cells.assign(1, std::string(line.PartNumber()));
-        for (const TextColumn& column : kTextColumns) {
+        for (const TTextColumn& column : kTextColumns) {
             cells.push_back(FieldText(column.Field, row.Part, row.Series, column.Temperature));
         }
         WriteRow(out, cells, widths);
@@ -178,7 +178,7 @@ void WriteSearchText(std::ostream& out, const SearchOutcome& o) {
         << (o.ClosestMatch ? " (closest match)" : "") << "\n";
 }
 
-void WriteListsText(std::ostream& out, const ValueLists& lists) {
+void WriteListsText(std::ostream& out, const TListedValues& lists) {
     const std::pair<std::string_view, const TValueList*> rows[] = {
         {"case sizes", &lists.CaseSizes},
         {"capacitances", &lists.Capacitances},
@@ -199,9 +199,9 @@ std::string JsonText(const nlohmann::ordered_json& value) {
     return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }
 
-CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
-                             std::initializer_list<OutputFormat> allowed) {
-    std::vector<std::pair<std::string, OutputFormat>> names;
+CLI::Option* AddFormatOption(CLI::App& command, TOutputFormat& target,
+                             std::initializer_list<TOutputFormat> allowed) {
+    std::vector<std::pair<std::string, TOutputFormat>> names;
     std::string placeholder;
     for (const auto& [name, format] : kFormats) {
         if (std::find(allowed.begin(), allowed.end(), format) != allowed.end()) {
@@ -209,9 +209,9 @@ CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
             placeholder += (placeholder.empty() ? "" : "|") + std::string(name);
         }
     }
-    target = OutputFormat::Text;
+    target = TOutputFormat::Text;
     // The format that a text names, if it is allowed.
-    const auto find = [names](const std::string& text) -> std::optional<OutputFormat> {
+    const auto find = [names](const std::string& text) -> std::optional<TOutputFormat> {
         const auto found = std::find_if(names.begin(), names.end(),
                                         [&text](const auto& entry) { return entry.first == text; });
         return found == names.end() ? std::nullopt : std::optional(found->second);
@@ -225,7 +225,7 @@ CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
         .add_option_function<std::string>(
             "--format",
             [&target, find](const std::string& text) {
-                target = find(text).value_or(OutputFormat::Text);
+                target = find(text).value_or(TOutputFormat::Text);
             },
             "output format (default text)")
         ->check(known)
@@ -242,24 +242,24 @@ nlohmann::ordered_json JsonReal(Real value) {
     return held ? Json(narrowed) : Json(FormatGeneral(value));
 }
 
-void WriteSearch(std::ostream& out, const SearchOutcome& outcome, OutputFormat format) {
+void WriteSearch(std::ostream& out, const TSearchListing& outcome, TOutputFormat format) {
     switch (format) {
-    case OutputFormat::Text:
+    case TOutputFormat::Text:
         WriteSearchText(out, outcome);
         break;
-    case OutputFormat::Csv:
+    case TOutputFormat::Csv:
         WriteResultsCsv(out, outcome.Parts);
         break;
-    case OutputFormat::Json:
+    case TOutputFormat::Json:
         WriteSearchJson(out, outcome);
         break;
-    case OutputFormat::Pdf: // not one of the search's formats
+    case TOutputFormat::Pdf: // not one of the search's formats
         break;
     }
 }
 
-void WriteLists(std::ostream& out, const ValueLists& lists, OutputFormat format) {
-    if (format != OutputFormat::Json) {
+void WriteLists(std::ostream& out, const TListedValues& lists, TOutputFormat format) {
+    if (format != TOutputFormat::Json) {
         WriteListsText(out, lists);
         return;
     }

@@ -16,12 +16,12 @@
 
 namespace dorvanta::cli {
 
-enum class OutputFormat { Text, Csv, Json, Pdf };
+enum class TOutputFormat { Text, Csv, Json, Pdf };
 
 // Declares --format with the formats `allowed` ("text", "csv", "json", "pdf"); the
 // default is text, another text is a usage error.
-CLI::Option* AddFormatOption(CLI::App& command, OutputFormat& target,
-                             std::initializer_list<OutputFormat> allowed);
+CLI::Option* AddFormatOption(CLI::App& command, TOutputFormat& target,
+                             std::initializer_list<TOutputFormat> allowed);
 
 // Writes `value` as one line of JSON; texts that are not UTF-8 have their
 // bad bytes replaced.
@@ -34,21 +34,21 @@ void WriteJsonLine(std::ostream& out, const nlohmann::ordered_json& value);
 // small for a double) a string with its text in the general number format.
 [[nodiscard]] nlohmann::ordered_json JsonReal(Real value);
 
-struct SearchOutcome {
-    const CatalogueChoice& Catalogue;
+struct TSearchListing {
+    const TCatalogueChoice& Catalogue;
     bool ClosestMatch;
     TRejectReasons Reasons;
     const TResultList& Parts; // sorted
 };
 
-void WriteSearch(std::ostream& out, const SearchOutcome& outcome, OutputFormat format);
+void WriteSearch(std::ostream& out, const TSearchListing& outcome, TOutputFormat format);
 
-struct ValueLists {
+struct TListedValues {
     TValueList CaseSizes;
     TValueList Capacitances;
     TValueList Voltages;
 };
 
-void WriteLists(std::ostream& out, const ValueLists& lists, OutputFormat format);
+void WriteLists(std::ostream& out, const TListedValues& lists, TOutputFormat format);
 
 } // namespace dorvanta::cli

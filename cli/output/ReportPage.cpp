@@ -31,7 +31,7 @@ QPageSize::PageSizeId PageSizeId(const std::string& name) {
 
 } // namespace
 
-void AddPageOptions(CLI::App& command, PageOptions& options) {
+void AddPageOptions(CLI::App& command, TPageOptions& options) {
     command
         .add_option("--page-size", options.PageSize,
                     "the paper: A4 (the default), Letter or Legal, in any case")
@@ -42,7 +42,7 @@ void AddPageOptions(CLI::App& command, PageOptions& options) {
         ->disable_flag_override();
 }
 
-QPageLayout ChosenPage(const PageOptions& options) {
+QPageLayout ChosenPage(const TPageOptions& options) {
     return ReportPageLayout(QPageSize(PageSizeId(options.PageSize)),
                             options.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }

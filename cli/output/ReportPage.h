@@ -20,16 +20,16 @@
 
 namespace dorvanta::cli {
 
-struct PageOptions {
+struct TPageOptions {
     std::string PageSize = "A4";
     bool Landscape = false;
 };
 
 // Declares --page-size (A4, Letter or Legal) and --landscape.
-void AddPageOptions(CLI::App& command, PageOptions& options);
+void AddPageOptions(CLI::App& command, TPageOptions& options);
 
 // The report's page from --page-size and --landscape.
-[[nodiscard]] QPageLayout ChosenPage(const PageOptions& options);
+[[nodiscard]] QPageLayout ChosenPage(const TPageOptions& options);
 
 // A GUI application on the offscreen platform, unless one runs already.
 [[nodiscard]] std::unique_ptr<QGuiApplication> OffscreenApplication();

@@ -65,8 +65,8 @@ Expected<TPartNoRecord> CatalogueEntryFromCsv(std::string_view line) {
     TPartNoRecord record;
     record.PartNumber.assign(partNumber);
     record.CaseSize.assign(caseSize);
-    Extended* values[] = {&record.Capacitance, &record.RatedVoltage, &record.DCLmax, &record.DF,
-                          &record.ESRmax};
+    TExtended* values[] = {&record.Capacitance, &record.RatedVoltage, &record.DCLmax, &record.DF,
+                           &record.ESRmax};
     for (std::size_t i = 0; i < kNumberColumns.size(); ++i) {
         const std::string_view text = (*fields)[i + 2];
         const auto value = ParseGeneral(text);
@@ -74,7 +74,7 @@ Expected<TPartNoRecord> CatalogueEntryFromCsv(std::string_view line) {
             return Unexpected(std::string(kNumberColumns[i]) + " " + Quoted(text) +
                               " is not a finite number");
         }
-        *values[i] = Extended::from(*value);
+        *values[i] = TExtended::from(*value);
     }
     return record;
 }

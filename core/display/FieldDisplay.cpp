@@ -8,7 +8,7 @@ namespace {
 
 using enum TField;
 using enum TFieldFormat;
-using enum NumberPattern;
+using enum TNumberPattern;
 
 constexpr Real kOhmPerMilliohm = 0.001L;
 // The blanks of the FIT caption that its raised "9" stands over.

@@ -50,7 +50,7 @@ struct TFieldDisplay {
     std::string_view Caption; // the details panel's caption, at 25 °C for a temperature row
     std::string_view Unit;    // the shown unit; empty for none
     TFieldFormat Format;
-    NumberPattern Pattern;       // for TFieldFormat::Pattern
+    TNumberPattern Pattern;      // for TFieldFormat::Pattern
     Real Scale;                  // shown value = stored value × Scale (ESR: milliohm to ohm)
     bool ByTemperature;          // read at a temperature index
     std::string_view ExportUnit; // the unit of the exported (stored) value

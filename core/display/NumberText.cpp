@@ -17,13 +17,13 @@ constexpr int kPatternDigits = 18;
 
 // A finite non-negative value as decimal digits: value = 0.digits × 10^point,
 // so `point` digits stand before the decimal separator.
-struct DecimalDigits {
+struct TDecimalDigits {
     std::string digits; // no leading zero; empty for zero
     int point = 0;
 };
 
-DecimalDigits ToDecimal(Real magnitude, int significantDigits) {
-    DecimalDigits result;
+TDecimalDigits ToDecimal(Real magnitude, int significantDigits) {
+    TDecimalDigits result;
     if (magnitude == 0) {
         return result;
     }
@@ -84,7 +84,7 @@ int BinaryExponent(Real magnitude) noexcept {
 // exact power of ten, give nothing: the library's conversion serves them.
 // No step changes the rounding mode (as floor and integer conversions of
 // x87 reals do, slowly).
-std::optional<DecimalDigits> ToFifteenDigits(Real magnitude) {
+std::optional<TDecimalDigits> ToFifteenDigits(Real magnitude) {
     constexpr Real kLow = 1e14L;
     constexpr Real kHigh = 1e15L;
     constexpr Real kMargin = 1.0L / 1024; // far above the scaling's error
@@ -132,7 +132,7 @@ std::optional<DecimalDigits> ToFifteenDigits(Real magnitude) {
             significand /= 10;
             ++point;
         }
-        DecimalDigits result;
+        TDecimalDigits result;
         std::array<char, 24> buffer{};
         const auto [end, ec] =
             std::to_chars(buffer.data(), buffer.data() + buffer.size(), significand);
@@ -152,7 +152,7 @@ void TrimTrailingZeros(std::string& digits) {
 
 // Keeps the digits up to `keep` (counted from the first digit) and rounds
 // the first dropped digit half away from zero.
-void RoundTo(DecimalDigits& d, int keep) {
+void RoundTo(TDecimalDigits& d, int keep) {
     if (keep < 0) {
         d.digits.clear();
         return;
@@ -179,7 +179,7 @@ void RoundTo(DecimalDigits& d, int keep) {
 }
 
 // Appends the digits in plain form: "0.00015", "1500", "1.5".
-void AppendPlain(std::string& text, const DecimalDigits& d, std::string_view separator) {
+void AppendPlain(std::string& text, const TDecimalDigits& d, std::string_view separator) {
     const std::size_t size = d.digits.size();
     if (d.point <= 0) {
         text += '0';
@@ -195,7 +195,7 @@ void AppendPlain(std::string& text, const DecimalDigits& d, std::string_view sep
     }
 }
 
-std::string PlainText(const DecimalDigits& d, std::string_view separator) {
+std::string PlainText(const TDecimalDigits& d, std::string_view separator) {
     std::string text;
     AppendPlain(text, d, separator);
     return text;
@@ -292,7 +292,7 @@ void AppendGeneral(std::string& text, Real value, std::string_view separator) {
     }
     const Real magnitude = std::fabs(value);
     auto quick = ToFifteenDigits(magnitude);
-    DecimalDigits d = quick ? std::move(*quick) : ToDecimal(magnitude, kGeneralDigits);
+    TDecimalDigits d = quick ? std::move(*quick) : ToDecimal(magnitude, kGeneralDigits);
     TrimTrailingZeros(d.digits);
     const int exponent = d.point - 1;
     if (value < 0) {
@@ -382,13 +382,13 @@ std::optional<Real> ParseGeneral(std::string_view text, std::string_view separat
     return value;
 }
 
-std::string FormatPattern(Real value, NumberPattern pattern, std::string_view separator) {
+std::string FormatPattern(Real value, TNumberPattern pattern, std::string_view separator) {
     if (auto special = NonFiniteText(value)) {
         return *special;
     }
-    DecimalDigits d = ToDecimal(std::fabs(value), kPatternDigits);
+    TDecimalDigits d = ToDecimal(std::fabs(value), kPatternDigits);
     std::string text;
-    if (pattern == NumberPattern::Scientific) {
+    if (pattern == TNumberPattern::Scientific) {
         RoundTo(d, 2);
         if (d.digits.empty()) {
             return "0" + std::string(separator) + "0e0";
@@ -407,21 +407,21 @@ std::string FormatPattern(Real value, NumberPattern pattern, std::string_view se
     return value < 0 ? "-" + text : text;
 }
 
-std::optional<NumberPattern> PatternFromText(std::string_view text) noexcept {
+std::optional<TNumberPattern> PatternFromText(std::string_view text) noexcept {
     if (text == "0") {
-        return NumberPattern::Integer;
+        return TNumberPattern::Integer;
     }
     if (text == "0.#") {
-        return NumberPattern::OneDecimal;
+        return TNumberPattern::OneDecimal;
     }
     if (text == "0.##") {
-        return NumberPattern::TwoDecimals;
+        return TNumberPattern::TwoDecimals;
     }
     if (text == "0.###") {
-        return NumberPattern::ThreeDecimals;
+        return TNumberPattern::ThreeDecimals;
     }
     if (text == "0.0e-0") {
-        return NumberPattern::Scientific;
+        return TNumberPattern::Scientific;
     }
     return std::nullopt;
 }

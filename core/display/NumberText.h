@@ -28,7 +28,7 @@ void AppendGeneral(std::string& text, Real value, std::string_view separator = "
                                                std::string_view separator = ".");
 
 // The display patterns "0", "0.#", "0.##", "0.###" and "0.0e-0".
-enum class NumberPattern {
+enum class TNumberPattern {
     Integer,       // "0"
     OneDecimal,    // "0.#"
     TwoDecimals,   // "0.##"
@@ -37,10 +37,10 @@ enum class NumberPattern {
 };
 
 // Rounds halves away from zero on the value's 18-digit decimal form.
-[[nodiscard]] std::string FormatPattern(Real value, NumberPattern pattern,
+[[nodiscard]] std::string FormatPattern(Real value, TNumberPattern pattern,
                                         std::string_view separator = ".");
 
 // The pattern written as its text, such as "0.##".
-[[nodiscard]] std::optional<NumberPattern> PatternFromText(std::string_view text) noexcept;
+[[nodiscard]] std::optional<TNumberPattern> PatternFromText(std::string_view text) noexcept;
 
 } // namespace dorvanta

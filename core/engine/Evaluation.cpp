@@ -14,7 +14,7 @@ namespace dorvanta {
 namespace {
 
 // The columns of the power-dissipation table.
-enum class PowerGroup : std::uint8_t { General, KEQ, WIR, WIQ, KYR };
+enum class TPowerGroup : std::uint8_t { General, KEQ, WIR, WIQ, KYR };
 constexpr std::size_t kPowerGroupCount = 5;
 constexpr std::size_t kLetterCount = 26;
 
@@ -51,29 +51,29 @@ constexpr std::array<std::array<Real, kPowerGroupCount>, kLetterCount> kPowerTab
 }};
 // clang-format on
 
-enum class SurgeRule : std::uint8_t { Standard, KMD, Microchip };
+enum class TSurgeRule : std::uint8_t { Standard, KMD, Microchip };
 
 // Everything in which one series differs from another.
-struct SeriesRules {
-    PowerGroup group = PowerGroup::General;
+struct TSeriesRules {
+    TPowerGroup group = TPowerGroup::General;
     int topTemperature = 125;   // °C
     Real irmsTopFactor = 0.4L;  // Irms[top] = Irms[25] × this
     bool highCvFactor = false;  // the failure rate × 0.2 × 154 of KMD and KYD
     Real failureRateFactor = 1; // the other series' failure-rate factor
     Real failureRateTop = 25;   // FailureRate[top] = f × this
     Real dclTop = 13;           // DCL[top] = d × this
-    SurgeRule surge = SurgeRule::Standard;
+    TSurgeRule surge = TSurgeRule::Standard;
     bool keepsDF = true; // KMD and KYD carry no dissipation factor
 };
 
-constexpr SeriesRules RulesFor(TTypVyrobku series) noexcept {
-    SeriesRules r;
+constexpr TSeriesRules RulesFor(TTypVyrobku series) noexcept {
+    TSeriesRules r;
     switch (series) {
     case tvKMD:
     case tvKYD:
         r.highCvFactor = true;
         r.keepsDF = false;
-        r.surge = series == tvKMD ? SurgeRule::KMD : SurgeRule::Microchip;
+        r.surge = series == tvKMD ? TSurgeRule::KMD : TSurgeRule::Microchip;
         break;
     case tvKSF:
         r.failureRateFactor = 0.5L;
@@ -86,33 +86,33 @@ constexpr SeriesRules RulesFor(TTypVyrobku series) noexcept {
         r.dclTop = 20;
         break;
     case tvKEQ:
-        r.group = PowerGroup::KEQ;
+        r.group = TPowerGroup::KEQ;
         break;
     case tvWIR:
-        r.group = PowerGroup::WIR;
+        r.group = TPowerGroup::WIR;
         r.topTemperature = 105;
         r.failureRateFactor = 0.5L;
         r.dclTop = 12;
         break;
     case tvWIE:
-        r.group = PowerGroup::WIR;
+        r.group = TPowerGroup::WIR;
         r.failureRateFactor = 0.2L;
         r.failureRateTop = 150;
         break;
     case tvWIQ:
-        r.group = PowerGroup::WIQ;
+        r.group = TPowerGroup::WIQ;
         r.failureRateFactor = 0.2L;
         break;
     case tvKYR:
-        r.group = PowerGroup::KYR;
-        r.surge = SurgeRule::Microchip;
+        r.group = TPowerGroup::KYR;
+        r.surge = TSurgeRule::Microchip;
         break;
     case tvKYE:
-        r.surge = SurgeRule::Microchip;
+        r.surge = TSurgeRule::Microchip;
         break;
     case tvKYF:
         r.failureRateFactor = 0.1L;
-        r.surge = SurgeRule::Microchip;
+        r.surge = TSurgeRule::Microchip;
         break;
     default:
         break;
@@ -120,17 +120,17 @@ constexpr SeriesRules RulesFor(TTypVyrobku series) noexcept {
     return r;
 }
 
-constexpr std::array<SeriesRules, kSeriesCount> MakeRulesTable() noexcept {
-    std::array<SeriesRules, kSeriesCount> table{};
+constexpr std::array<TSeriesRules, kSeriesCount> MakeRulesTable() noexcept {
+    std::array<TSeriesRules, kSeriesCount> table{};
     for (int i = 0; i < kSeriesCount; ++i) {
         table[static_cast<std::size_t>(i)] = RulesFor(static_cast<TTypVyrobku>(i));
     }
     return table;
 }
 
-constexpr std::array<SeriesRules, kSeriesCount> kRules = MakeRulesTable();
+constexpr std::array<TSeriesRules, kSeriesCount> kRules = MakeRulesTable();
 
-const SeriesRules& Rules(TTypVyrobku series) noexcept {
+const TSeriesRules& Rules(TTypVyrobku series) noexcept {
     return kRules[series < kSeriesCount ? series : tvAll];
 }
 
@@ -139,7 +139,7 @@ const SeriesRules& Rules(TTypVyrobku series) noexcept {
 // smallest failure rate, whose MTBF is the largest), so the factors must keep
 // these orders.
 constexpr bool FactorsKeepTheirOrder() noexcept {
-    for (const SeriesRules& r : kRules) {
+    for (const TSeriesRules& r : kRules) {
         const bool irms = r.irmsTopFactor > 0 && r.irmsTopFactor <= 1; // Irms[25] largest
         const bool rate = r.failureRateTop >= 1;                       // FailureRate[top] largest
         const bool dcl = r.dclTop >= 7;                                // DCL[top] largest
@@ -165,7 +165,7 @@ template <typename... Values> bool AllFinite(Values... values) noexcept {
 constexpr std::array<int, 5> kEvaluatedTemperatures = {
     kTemperature55, kTemperature25, kTemperature40, kTemperature85, kTemperatureTop};
 
-void CopyCatalogueValues(const TPartNoRecord& entry, const SeriesRules& rules,
+void CopyCatalogueValues(const TPartNoRecord& entry, const TSeriesRules& rules,
                          TPartNoInfo& candidate) {
     candidate.CaseSize.clear();
     AppendWindows1252AsUtf8(candidate.CaseSize, entry.CaseSize.view());
@@ -176,7 +176,7 @@ void CopyCatalogueValues(const TPartNoRecord& entry, const SeriesRules& rules,
     candidate.ESRmax = entry.ESRmax.value();
 }
 
-Real PowerOf(const SeriesRules& rules, char caseLetter) noexcept {
+Real PowerOf(const TSeriesRules& rules, char caseLetter) noexcept {
     if (caseLetter < 'A' || caseLetter > 'Z') {
         return 0;
     }
@@ -191,7 +191,7 @@ Real RippleArgument(Real power, Real esr) noexcept {
 }
 
 // The ripple current at 25 °C. A negative ESR makes the root invalid.
-bool ComputeRipple(const SeriesRules& rules, char caseLetter, Real esr,
+bool ComputeRipple(const TSeriesRules& rules, char caseLetter, Real esr,
                    TEvaluationBase& b) noexcept {
     const Real argument = RippleArgument(PowerOf(rules, caseLetter), esr);
     if (argument < 0) {
@@ -202,7 +202,7 @@ bool ComputeRipple(const SeriesRules& rules, char caseLetter, Real esr,
     return AllFinite(b.Ripple, b.Ripple * esr * 0.001L);
 }
 
-Real FailureRateAt(int t, Real f, const SeriesRules& rules) noexcept {
+Real FailureRateAt(int t, Real f, const TSeriesRules& rules) noexcept {
     switch (t) {
     case kTemperature55:
         return f * 0.02L;
@@ -236,7 +236,7 @@ bool FiniteMtbf(Real failureRate) noexcept {
 // The failure rate at 85 °C from `exponential`, VoltageExponential(Va, vr).
 // A failure rate of 0 (an exponential that underflowed, say) would divide by
 // zero in the MTBF.
-bool ComputeFailureRate(const SeriesRules& rules, const TVstupniUdaje& data, Real esr,
+bool ComputeFailureRate(const TSeriesRules& rules, const TVstupniUdaje& data, Real esr,
                         Real exponential, TEvaluationBase& b) noexcept {
     const Real u = (esr / 1000 + data.Resistance) / data.Va; // ohm per volt
     if (!Finite(u)) {
@@ -253,7 +253,7 @@ bool ComputeFailureRate(const SeriesRules& rules, const TVstupniUdaje& data, Rea
 }
 
 // Typical leakage at 25 °C at the application voltage.
-bool ComputeLeakage(const SeriesRules& rules, Real va, Real vr, Real dclMax,
+bool ComputeLeakage(const TSeriesRules& rules, Real va, Real vr, Real dclMax,
                     TEvaluationBase& b) noexcept {
     const Real raw = (va / vr * 1.125L - 0.125L) * dclMax;
     if (!Finite(raw)) {
@@ -266,34 +266,34 @@ bool ComputeLeakage(const SeriesRules& rules, Real va, Real vr, Real dclMax,
 // The maker's test surge and the application's surge current.
 // The maker's surge test: the factor of the rated voltage and the resistance
 // in ohm in series with the part's ESR.
-struct SurgeTest {
+struct TSurgeTest {
     Real Factor = 1.1L;
     Real Resistance = 0.45L;
 };
 
-SurgeTest SurgeTestOf(const SeriesRules& rules) noexcept {
+TSurgeTest SurgeTestOf(const TSeriesRules& rules) noexcept {
     switch (rules.surge) {
-    case SurgeRule::KMD:
+    case TSurgeRule::KMD:
         return {0.5L, 0.45L};
-    case SurgeRule::Microchip:
+    case TSurgeRule::Microchip:
         return {0.7337L, 1};
-    case SurgeRule::Standard:
+    case TSurgeRule::Standard:
         break;
     }
     return {};
 }
 
 // The test circuit's resistance in ohm: the part's ESR and the test's own.
-Real TestCircuit(const SeriesRules& rules, Real esr) noexcept {
+Real TestCircuit(const TSeriesRules& rules, Real esr) noexcept {
     return esr * 0.001L + SurgeTestOf(rules).Resistance;
 }
 
 // The maker's test surge of a part whose test circuit is not 0.
-Real TestSurgeOf(const SeriesRules& rules, Real vr, Real esr) noexcept {
+Real TestSurgeOf(const TSeriesRules& rules, Real vr, Real esr) noexcept {
     return vr * SurgeTestOf(rules).Factor / TestCircuit(rules, esr);
 }
 
-bool ComputeSurge(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
+bool ComputeSurge(const TSeriesRules& rules, const TVstupniUdaje& data, Real vr, Real esr,
                   TPocitaneInfo& p) noexcept {
     const Real esrOhm = esr * 0.001L;
     if (TestCircuit(rules, esr) == 0 || esrOhm == 0) {
@@ -310,7 +310,7 @@ bool ComputeSurge(const SeriesRules& rules, const TVstupniUdaje& data, Real vr, 
 
 // Writes the arrays from the base values; every value is finite since the
 // largest member of each family was.
-void FillArrays(const SeriesRules& rules, const TEvaluationBase& b, Real esr, TPocitaneInfo& p) {
+void FillArrays(const TSeriesRules& rules, const TEvaluationBase& b, Real esr, TPocitaneInfo& p) {
     const Real x = b.Ripple;
     p.Irms[kTemperature25] = x;
     p.Irms[kTemperature55] = p.Irms[kTemperature25];
@@ -339,7 +339,7 @@ bool EvaluateRuleValues(const TPartNoRecord& entry, const TVstupniUdaje& data, T
     if (entry.CaseSize.empty()) {
         return false;
     }
-    const SeriesRules& rules = Rules(series);
+    const TSeriesRules& rules = Rules(series);
     CopyCatalogueValues(entry, rules, candidate);
     const Real vr = candidate.RatedVoltage;
     const Real esr = candidate.ESRmax;
@@ -362,7 +362,7 @@ bool EvaluateRuleValues(const TPartNoRecord& entry, const TVstupniUdaje& data, T
 // `base`, with `exponential` VoltageExponential(Va, vr). False on any fault.
 bool EvaluateBaseValues(const TPartNoRecord& entry, const TVstupniUdaje& data, TTypVyrobku series,
                         const TPartNoInfo& candidate, Real exponential, TEvaluationBase& base) {
-    const SeriesRules& rules = Rules(series);
+    const TSeriesRules& rules = Rules(series);
     const Real esr = candidate.ESRmax;
     return ComputeRipple(rules, entry.CaseSize.view().front(), esr, base) &&
            ComputeFailureRate(rules, data, esr, exponential, base) &&
@@ -441,13 +441,13 @@ TCompactCandidate TPartEvaluation::Compact(const TPartNoRecord& entry) const noe
     c.Capacitance = entry.Capacitance;
     c.RatedVoltage = entry.RatedVoltage;
     c.DCLmax = entry.DCLmax;
-    c.DF = Rules(series_).keepsDF ? entry.DF : Extended{};
+    c.DF = Rules(series_).keepsDF ? entry.DF : TExtended{};
     c.ESRmax = entry.ESRmax;
-    c.Derating = Extended::from(p.Derating);
-    c.AppSurge = Extended::from(p.AppSurge);
-    c.Ripple = Extended::from(base_.Ripple);
-    c.FailureRate = Extended::from(base_.FailureRate);
-    c.Leakage = Extended::from(base_.Leakage);
+    c.Derating = TExtended::from(p.Derating);
+    c.AppSurge = TExtended::from(p.AppSurge);
+    c.Ripple = TExtended::from(base_.Ripple);
+    c.FailureRate = TExtended::from(base_.FailureRate);
+    c.Leakage = TExtended::from(base_.Leakage);
     return c;
 }
 

@@ -57,16 +57,16 @@ struct TEvaluationBase {
 struct TCompactCandidate {
     ShortString<kCaseSizeCapacity> CaseSize; // Windows-1252
     TTypVyrobku Series = tvAll;
-    Extended Capacitance;
-    Extended RatedVoltage;
-    Extended DCLmax;
-    Extended DF; // 0 for a series that carries none
-    Extended ESRmax;
-    Extended Derating;
-    Extended AppSurge;
-    Extended Ripple;      // TEvaluationBase::Ripple
-    Extended FailureRate; // TEvaluationBase::FailureRate
-    Extended Leakage;     // TEvaluationBase::Leakage
+    TExtended Capacitance;
+    TExtended RatedVoltage;
+    TExtended DCLmax;
+    TExtended DF; // 0 for a series that carries none
+    TExtended ESRmax;
+    TExtended Derating;
+    TExtended AppSurge;
+    TExtended Ripple;      // TEvaluationBase::Ripple
+    TExtended FailureRate; // TEvaluationBase::FailureRate
+    TExtended Leakage;     // TEvaluationBase::Leakage
 
     [[nodiscard]] Real Voltage() const noexcept { return RatedVoltage.value(); }
 };

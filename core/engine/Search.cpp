@@ -13,9 +13,9 @@ namespace dorvanta {
 namespace {
 
 // One numeric criterion text, read once per search: "all" or a value.
-class ValueCriterion {
+class TValueCriterion {
 public:
-    ValueCriterion(std::string_view text, std::string_view separator)
+    TValueCriterion(std::string_view text, std::string_view separator)
         : any_(text == kAll), value_(any_ ? std::nullopt : ParseGeneral(text, separator)) {}
 
     [[nodiscard]] bool Matches(Real x) const noexcept { return any_ || (value_ && *value_ == x); }
@@ -26,9 +26,9 @@ private:
 };
 
 // The part-number criterion with its texts read once.
-class PartNumberFilter {
+class TPartNumberFilter {
 public:
-    PartNumberFilter(const TVstupniParametry2& criterion, std::string_view separator)
+    TPartNumberFilter(const TVstupniParametry2& criterion, std::string_view separator)
         : series_(criterion.Series), caseSize_(criterion.CaseSize),
           capacitance_(criterion.Capacitance, separator), voltage_(criterion.Voltage, separator) {}
 
@@ -42,8 +42,8 @@ public:
 private:
     TTypVyrobku series_;
     std::string_view caseSize_;
-    ValueCriterion capacitance_;
-    ValueCriterion voltage_;
+    TValueCriterion capacitance_;
+    TValueCriterion voltage_;
 };
 
 bool MeetsCapacitanceCriterion(const TPartNoInfo& candidate, const TVstupniParametry1& criterion) {
@@ -73,7 +73,7 @@ Real VoltageLimit(const TVstupniUdaje& data) noexcept {
 // `filter` is the prepared part-number criterion; null when ByPartNumber is
 // false. `voltageLimit` is VoltageLimit(data).
 bool Accept(std::string_view partNumber, const TPartNoInfo& candidate, const TVstupniUdaje& data,
-            Real voltageLimit, const PartNumberFilter* filter, TRejectReasons& reasons,
+            Real voltageLimit, const TPartNumberFilter* filter, TRejectReasons& reasons,
             bool closestMatch) {
     if (filter != nullptr && !filter->Matches(partNumber, candidate)) {
         return false;
@@ -91,19 +91,19 @@ bool Accept(std::string_view partNumber, const TPartNoInfo& candidate, const TVs
     return filter != nullptr || MeetsCapacitanceCriterion(candidate, data.Parametry1);
 }
 
-std::optional<PartNumberFilter> FilterOf(const TVstupniUdaje& data) {
+std::optional<TPartNumberFilter> FilterOf(const TVstupniUdaje& data) {
     if (!data.ByPartNumber) {
         return std::nullopt;
     }
-    return PartNumberFilter(data.Parametry2, data.DecimalSeparator);
+    return TPartNumberFilter(data.Parametry2, data.DecimalSeparator);
 }
 
 // The voltage texts of the lines. A catalogue uses a handful of rated
 // voltages, so each text is made once rather than once per line; a catalogue
 // of many distinct voltages is served beyond the cache's size uncached.
-class VoltageTexts {
+class TVoltageTexts {
 public:
-    explicit VoltageTexts(std::string_view separator) : separator_(separator) {}
+    explicit TVoltageTexts(std::string_view separator) : separator_(separator) {}
 
     // Valid until the next call.
     const std::string& Of(Real voltage) {
@@ -134,22 +134,22 @@ std::string_view RejectReasonName(TRejectReason reason) noexcept {
 
 bool MatchesPartNumber(std::string_view partNumber, const TPartNoInfo& candidate,
                        const TVstupniParametry2& criterion, std::string_view separator) {
-    return PartNumberFilter(criterion, separator).Matches(partNumber, candidate);
+    return TPartNumberFilter(criterion, separator).Matches(partNumber, candidate);
 }
 
 bool AcceptPart(std::string_view partNumber, const TPartNoInfo& candidate,
                 const TVstupniUdaje& data, TRejectReasons& reasons, bool closestMatch) {
-    const std::optional<PartNumberFilter> filter = FilterOf(data);
+    const std::optional<TPartNumberFilter> filter = FilterOf(data);
     return Accept(partNumber, candidate, data, VoltageLimit(data), filter ? &*filter : nullptr,
                   reasons, closestMatch);
 }
 
 void FindParts(std::span<const TPartNoRecord> catalogue, const TVstupniUdaje& data,
                TResultList& list, TRejectReasons& reasons, bool closestMatch) {
-    const std::optional<PartNumberFilter> filter = FilterOf(data);
-    const PartNumberFilter* const partNumberFilter = filter ? &*filter : nullptr;
+    const std::optional<TPartNumberFilter> filter = FilterOf(data);
+    const TPartNumberFilter* const partNumberFilter = filter ? &*filter : nullptr;
     const Real voltageLimit = VoltageLimit(data);
-    VoltageTexts voltageTexts(data.DecimalSeparator);
+    TVoltageTexts voltageTexts(data.DecimalSeparator);
     // Every entry is evaluated far enough for the acceptance rules; an
     // accepted one leaves its compact record, from which its temperature
     // arrays follow when they are read. The room for every entry is

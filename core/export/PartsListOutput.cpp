@@ -23,7 +23,7 @@ std::string Joined(const std::vector<std::string>& texts, std::string_view separ
 
 namespace {
 
-std::string Shown(const std::optional<Real>& value, NumberPattern pattern) {
+std::string Shown(const std::optional<Real>& value, TNumberPattern pattern) {
     return value ? FormatPattern(*value, pattern) : std::string("-");
 }
 
@@ -59,20 +59,20 @@ std::string FiguresText(const TCheckedPart& part, int temperatureIndex) {
         return "no figures: the evaluation fails";
     }
     const TPartFigures f = FiguresAt(part, temperatureIndex);
-    std::string text = "derating " + Shown(f.Derating, NumberPattern::OneDecimal) + " %, surge " +
-                       Shown(f.AppSurge, NumberPattern::TwoDecimals) + " A of test surge " +
-                       Shown(f.TestSurge, NumberPattern::TwoDecimals) + " A (margin " +
-                       Shown(f.SurgeMargin, NumberPattern::OneDecimal) + " %); at " +
+    std::string text = "derating " + Shown(f.Derating, TNumberPattern::OneDecimal) + " %, surge " +
+                       Shown(f.AppSurge, TNumberPattern::TwoDecimals) + " A of test surge " +
+                       Shown(f.TestSurge, TNumberPattern::TwoDecimals) + " A (margin " +
+                       Shown(f.SurgeMargin, TNumberPattern::OneDecimal) + " %); at " +
                        TemperatureText(temperatureIndex, part.Series) + ": ";
     if (!f.Irms) {
         return text + "no values (KMD/KYD derating note)";
     }
-    return text + "Irms " + Shown(f.Irms, NumberPattern::OneDecimal) + " mA, Vrms " +
-           Shown(f.Vrms, NumberPattern::OneDecimal) + " mV, DCL " +
-           Shown(f.DCL, NumberPattern::ThreeDecimals) + " \u00B5A, failure rate " +
-           Shown(f.FailureRate, NumberPattern::Scientific) + " %/1000 h, FIT " +
-           Shown(f.FIT, NumberPattern::TwoDecimals) + ", MTBF " +
-           Shown(f.MTBF, NumberPattern::Integer) + " years";
+    return text + "Irms " + Shown(f.Irms, TNumberPattern::OneDecimal) + " mA, Vrms " +
+           Shown(f.Vrms, TNumberPattern::OneDecimal) + " mV, DCL " +
+           Shown(f.DCL, TNumberPattern::ThreeDecimals) + " \u00B5A, failure rate " +
+           Shown(f.FailureRate, TNumberPattern::Scientific) + " %/1000 h, FIT " +
+           Shown(f.FIT, TNumberPattern::TwoDecimals) + ", MTBF " +
+           Shown(f.MTBF, TNumberPattern::Integer) + " years";
 }
 
 namespace {

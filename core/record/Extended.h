@@ -71,16 +71,16 @@ inline void EncodeExtended(Real value, std::uint8_t* bytes) noexcept {
 }
 
 // One extended field as it stands in a record: alignment 1, 10 bytes.
-struct Extended {
+struct TExtended {
     std::array<std::uint8_t, kExtendedSize> bytes{};
 
     [[nodiscard]] Real value() const noexcept { return DecodeExtended(bytes.data()); }
-    [[nodiscard]] static Extended from(Real value) noexcept {
-        Extended e;
+    [[nodiscard]] static TExtended from(Real value) noexcept {
+        TExtended e;
         EncodeExtended(value, e.bytes.data());
         return e;
     }
-    friend bool operator==(const Extended&, const Extended&) = default;
+    friend bool operator==(const TExtended&, const TExtended&) = default;
 };
 
 } // namespace dorvanta

@@ -45,14 +45,14 @@ inline constexpr std::size_t kRecordSize = 101;
 struct TPartNoRecord {
     ShortString<kPartNumberCapacity> PartNumber; // offset 0
     ShortString<kCaseSizeCapacity> CaseSize;     // offset 17
-    Extended Capacitance;                        // offset 20, µF
-    Extended RatedVoltage;                       // offset 30, V
-    Extended DCLmax;                             // offset 40, µA
-    Extended DF;                                 // offset 50, %; 0 = no value
-    Extended ESRmax;                             // offset 60, milliohm
-    Extended Reserved1;                          // offset 70, carried through
-    Extended Reserved2;                          // offset 80
-    Extended Reserved3;                          // offset 90
+    TExtended Capacitance;                       // offset 20, µF
+    TExtended RatedVoltage;                      // offset 30, V
+    TExtended DCLmax;                            // offset 40, µA
+    TExtended DF;                                // offset 50, %; 0 = no value
+    TExtended ESRmax;                            // offset 60, milliohm
+    TExtended Reserved1;                         // offset 70, carried through
+    TExtended Reserved2;                         // offset 80
+    TExtended Reserved3;                         // offset 90
     std::uint8_t ReservedByte = 0;               // offset 100
 
     friend bool operator==(const TPartNoRecord&, const TPartNoRecord&) = default;

@@ -44,14 +44,14 @@ std::string_view Trim(std::string_view text) noexcept {
     return text;
 }
 
-struct PhysicalLine {
+struct TPhysicalLine {
     std::size_t Number;
     std::string_view Text;
 };
 
 // The lines of `text` without their LF or CRLF ends.
-std::vector<PhysicalLine> SplitLines(std::string_view text) {
-    std::vector<PhysicalLine> lines;
+std::vector<TPhysicalLine> SplitLines(std::string_view text) {
+    std::vector<TPhysicalLine> lines;
     std::size_t number = 1;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -111,8 +111,8 @@ Expected<std::vector<std::string>> SplitFields(std::string_view line, char separ
 
 // The separator of the list: the one of ',' and ';' that occurs more often
 // outside quotes in the first line that holds either; ',' on a tie.
-char DetectSeparator(const std::vector<PhysicalLine>& lines) {
-    for (const PhysicalLine& line : lines) {
+char DetectSeparator(const std::vector<TPhysicalLine>& lines) {
+    for (const TPhysicalLine& line : lines) {
         std::size_t commas = 0;
         std::size_t semicolons = 0;
         bool quoted = false;
@@ -140,9 +140,9 @@ bool IsEmptyRow(const std::vector<std::string>& fields) noexcept {
     return true;
 }
 
-using Column = std::optional<std::size_t>;
+using TColumn = std::optional<std::size_t>;
 
-Column FindHeader(const std::vector<std::string>& headers, std::string_view name) {
+TColumn FindHeader(const std::vector<std::string>& headers, std::string_view name) {
     for (std::size_t i = 0; i < headers.size(); ++i) {
         if (EqualsIgnoringCase(headers[i], name)) {
             return i;
@@ -152,10 +152,10 @@ Column FindHeader(const std::vector<std::string>& headers, std::string_view name
 }
 
 template <std::size_t N>
-Column FindAnyHeader(const std::vector<std::string>& headers,
-                     const std::array<std::string_view, N>& names) {
+TColumn FindAnyHeader(const std::vector<std::string>& headers,
+                      const std::array<std::string_view, N>& names) {
     for (const std::string_view name : names) {
-        if (const Column column = FindHeader(headers, name)) {
+        if (const TColumn column = FindHeader(headers, name)) {
             return column;
         }
     }
@@ -163,13 +163,13 @@ Column FindAnyHeader(const std::vector<std::string>& headers,
 }
 
 // The columns of one list, by index into a row.
-struct ColumnMap {
-    Column Designator;
-    Column Part;
-    Column Va;
-    Column Rs;
-    Column Rl;
-    Column Imax;
+struct TColumnMap {
+    TColumn Designator;
+    TColumn Part;
+    TColumn Va;
+    TColumn Rs;
+    TColumn Rl;
+    TColumn Imax;
 };
 
 std::string Quoted(std::string_view text) {
@@ -187,23 +187,24 @@ std::string JoinQuoted(const std::vector<std::string>& names) {
 
 // A column named by the user must exist; otherwise the usual names are tried.
 template <std::size_t N>
-Expected<Column> ResolveColumn(const std::vector<std::string>& headers, const std::string& override,
-                               const std::array<std::string_view, N>& names) {
+Expected<TColumn> ResolveColumn(const std::vector<std::string>& headers,
+                                const std::string& override,
+                                const std::array<std::string_view, N>& names) {
     if (override.empty()) {
         return FindAnyHeader(headers, names);
     }
-    if (const Column column = FindHeader(headers, override)) {
+    if (const TColumn column = FindHeader(headers, override)) {
         return column;
     }
     return Unexpected("no column named " + Quoted(override) + "; the header row holds " +
                       JoinQuoted(headers));
 }
 
-Expected<ColumnMap> MapColumns(const std::vector<std::string>& headers,
-                               const TPartsListColumns& names) {
-    ColumnMap map;
+Expected<TColumnMap> MapColumns(const std::vector<std::string>& headers,
+                                const TPartsListColumns& names) {
+    TColumnMap map;
     struct Slot {
-        Column& Target;
+        TColumn& Target;
         const std::string& Override;
         std::string_view Usual;
     };
@@ -233,7 +234,7 @@ bool HasPartColumn(const std::vector<std::string>& headers, const TPartsListColu
                               : FindHeader(headers, names.Part).has_value();
 }
 
-std::string_view Cell(const std::vector<std::string>& fields, Column column) noexcept {
+std::string_view Cell(const std::vector<std::string>& fields, TColumn column) noexcept {
     return column && *column < fields.size() ? std::string_view(fields[*column])
                                              : std::string_view();
 }
@@ -257,10 +258,10 @@ Expected<std::optional<Real>> ReadCircuitValue(std::string_view cell, std::strin
 }
 
 // Fills the circuit values of `line` from a row; the first bad value ends it.
-Expected<void> ReadApplication(const std::vector<std::string>& fields, const ColumnMap& map,
+Expected<void> ReadApplication(const std::vector<std::string>& fields, const TColumnMap& map,
                                TLineApplication& application) {
     struct Slot {
-        Column Source;
+        TColumn Source;
         std::string_view Name;
         bool ZeroAllowed;
         std::optional<Real>& Target;
@@ -278,7 +279,7 @@ Expected<void> ReadApplication(const std::vector<std::string>& fields, const Col
     return {};
 }
 
-TPartsListLine ReadRow(const PhysicalLine& physical, char separator, const ColumnMap& map) {
+TPartsListLine ReadRow(const TPhysicalLine& physical, char separator, const TColumnMap& map) {
     TPartsListLine line;
     line.Line = physical.Number;
     auto fields = SplitFields(physical.Text, separator);
@@ -294,15 +295,15 @@ TPartsListLine ReadRow(const PhysicalLine& physical, char separator, const Colum
     return line;
 }
 
-struct HeaderRow {
+struct THeaderRow {
     std::size_t Index; // into the physical lines
     std::vector<std::string> Fields;
 };
 
 // The first of the leading rows that names a part-number column.
-Expected<HeaderRow> FindHeaderRow(const std::vector<PhysicalLine>& lines, char separator,
-                                  const TPartsListColumns& names) {
-    std::optional<HeaderRow> first;
+Expected<THeaderRow> FindHeaderRow(const std::vector<TPhysicalLine>& lines, char separator,
+                                   const TPartsListColumns& names) {
+    std::optional<THeaderRow> first;
     std::size_t searched = 0;
     for (std::size_t i = 0; i < lines.size() && searched < kHeaderSearchRows; ++i) {
         auto fields = SplitFields(lines[i].Text, separator);
@@ -311,10 +312,10 @@ Expected<HeaderRow> FindHeaderRow(const std::vector<PhysicalLine>& lines, char s
         }
         ++searched;
         if (HasPartColumn(*fields, names)) {
-            return HeaderRow{i, std::move(*fields)};
+            return THeaderRow{i, std::move(*fields)};
         }
         if (!first) {
-            first = HeaderRow{i, std::move(*fields)};
+            first = THeaderRow{i, std::move(*fields)};
         }
     }
     if (!first) {
@@ -345,13 +346,13 @@ std::string JoinRanges(std::string_view cell) {
     return joined;
 }
 
-struct Designator {
+struct TDesignator {
     std::string_view Prefix;
     long Number;
 };
 
 // "C12" as prefix "C" and number 12; nothing when it does not end in digits.
-std::optional<Designator> SplitDesignator(std::string_view text) noexcept {
+std::optional<TDesignator> SplitDesignator(std::string_view text) noexcept {
     std::size_t digits = text.size();
     while (digits > 0 && text[digits - 1] >= '0' && text[digits - 1] <= '9') {
         --digits;
@@ -362,7 +363,7 @@ std::optional<Designator> SplitDesignator(std::string_view text) noexcept {
     if (digits == text.size() || error != std::errc() || end != text.data() + text.size()) {
         return std::nullopt;
     }
-    return Designator{text.substr(0, digits), number};
+    return TDesignator{text.substr(0, digits), number};
 }
 
 void AppendDesignator(std::vector<std::string>& out, std::string_view token) {
@@ -438,7 +439,7 @@ Expected<TPartsList> ReadPartsList(std::string_view text, const TPartsListColumn
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    const std::vector<PhysicalLine> lines = SplitLines(text);
+    const std::vector<TPhysicalLine> lines = SplitLines(text);
     const char separator = DetectSeparator(lines);
     auto header = FindHeaderRow(lines, separator, columns);
     if (!header) {

@@ -50,12 +50,17 @@ struct TPartsListLine {
     std::vector<std::string> Designators;
     std::string PartNumber; // as written, blanks around removed
     TLineApplication Application;
-    std::string Error; // empty, or why the row could not be read ("bad line")
+    std::string Error;        // empty, or why the row could not be read ("bad line")
+    std::size_t Quantity = 1; // the designators' count where they are listed, else the column's
+    bool NotFitted = false; // marked do-not-populate: evaluated and shown, neither passes nor fails
 };
 
 struct TPartsList {
     std::vector<std::string> Headers; // the header row as found
     std::vector<TPartsListLine> Lines;
+    std::string PartColumn;              // the header of the column the part numbers come from
+    bool PartColumnIsLastResort = false; // "Value" or "Comment": may hold no part numbers at all
+    std::string TableNote; // empty, or which of several tables was reviewed ("lines 14 to 20")
 };
 
 // Reads a whole list. A record is one line of the file: a quoted field that

@@ -22,13 +22,13 @@ namespace dorvanta {
 
 namespace {
 
-struct VerdictName {
+struct TVerdictName {
     std::string_view Code;
     std::string_view Text;
 };
 
 // Indexed by TVerdict.
-constexpr std::array<VerdictName, kVerdictCount> kVerdictNames = {{
+constexpr std::array<TVerdictName, kVerdictCount> kVerdictNames = {{
     {"recommended", "recommended"},
     {"closest_match", "accepted only as closest match (surge \u2264 115 % of test surge)"},
     {"surge", "surge current above test surge"},
@@ -96,12 +96,12 @@ TCheckedPart CheckEntry(const TPartNoRecord& entry, const TVstupniUdaje& data,
 }
 
 // What the replacements of a line depend on.
-struct ReplacementKey {
+struct TReplacementKey {
     Real Resistance;
     Real Imax;
     Real Va;
     Real Capacitance;
-    friend bool operator<(const ReplacementKey& a, const ReplacementKey& b) {
+    friend bool operator<(const TReplacementKey& a, const TReplacementKey& b) {
         return std::tie(a.Resistance, a.Imax, a.Va, a.Capacitance) <
                std::tie(b.Resistance, b.Imax, b.Va, b.Capacitance);
     }
@@ -110,12 +110,12 @@ struct ReplacementKey {
 // The recommended parts of one capacitance for one circuit, by lowest rated
 // voltage, then lowest ESR. Lists are kept per key, since a parts list often
 // holds the same part, or the same circuit and capacitance, on many lines.
-class ReplacementFinder {
+class TReplacementFinder {
 public:
-    ReplacementFinder(std::span<const TPartNoRecord> catalogue, int temperatureIndex)
+    TReplacementFinder(std::span<const TPartNoRecord> catalogue, int temperatureIndex)
         : catalogue_(catalogue), temperatureIndex_(temperatureIndex) {}
 
-    const std::vector<TCheckedPart>& Candidates(const ReplacementKey& key) {
+    const std::vector<TCheckedPart>& Candidates(const TReplacementKey& key) {
         auto found = cache_.find(key);
         if (found == cache_.end()) {
             found = cache_.emplace(key, Search(key)).first;
@@ -124,7 +124,7 @@ public:
     }
 
 private:
-    std::vector<TCheckedPart> Search(const ReplacementKey& key) const {
+    std::vector<TCheckedPart> Search(const TReplacementKey& key) const {
         TVstupniUdaje data;
         data.Resistance = key.Resistance;
         data.Imax = key.Imax;
@@ -167,7 +167,7 @@ private:
 
     std::span<const TPartNoRecord> catalogue_;
     int temperatureIndex_;
-    std::map<ReplacementKey, std::vector<TCheckedPart>> cache_;
+    std::map<TReplacementKey, std::vector<TCheckedPart>> cache_;
 };
 
 bool IsMatched(const TCheckedLine& line, std::string_view partNumber) {
@@ -179,7 +179,7 @@ bool IsMatched(const TCheckedLine& line, std::string_view partNumber) {
 // Up to kMaxReplacements candidates that the line does not already name:
 // those of the entry's case first, then those of any other case.
 void AddReplacements(TCheckedLine& line, const TPartNoRecord& entry, const TVstupniUdaje& data,
-                     ReplacementFinder& finder) {
+                     TReplacementFinder& finder) {
     const std::vector<TCheckedPart>& candidates =
         finder.Candidates({data.Resistance, data.Imax, data.Va, entry.Capacitance.value()});
     const std::string caseSize = Windows1252ToUtf8(entry.CaseSize.view());
@@ -208,7 +208,7 @@ void Conclude(TCheckedLine& line) {
 
 TCheckedLine CheckLine(const TPartsListLine& listed, std::span<const TPartNoRecord> catalogue,
                        const TPartIndex& index, const TCheckOptions& options,
-                       ReplacementFinder& finder) {
+                       TReplacementFinder& finder) {
     TCheckedLine line;
     line.Line = listed.Line;
     line.Designators = listed.Designators;
@@ -288,7 +288,7 @@ TPartsListReview CheckPartsList(const TPartsList& list, std::span<const TPartNoR
     TPartsListReview review;
     review.Options = options;
     const TPartIndex index(catalogue);
-    ReplacementFinder finder(catalogue, options.TemperatureIndex);
+    TReplacementFinder finder(catalogue, options.TemperatureIndex);
     review.Lines.reserve(list.Lines.size());
     for (const TPartsListLine& listed : list.Lines) {
         review.Lines.push_back(CheckLine(listed, catalogue, index, options, finder));

@@ -29,19 +29,19 @@ namespace {
 
 using testing_report::RunOnPdf;
 
-QByteArray Pdf(ReferenceDocument document) {
+QByteArray Pdf(TReferenceDocument document) {
     const auto bytes = DocumentContents(document);
     return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
 // The text with its lines laid out as on the page.
-QString LayoutText(ReferenceDocument document) {
+QString LayoutText(TReferenceDocument document) {
     return RunOnPdf(QStringLiteral(DORVANTA_PDFTOTEXT),
                     {QStringLiteral("-layout"), QString(), QStringLiteral("-")}, Pdf(document));
 }
 
 // The text in reading order, every run of blanks and line ends one blank.
-QString FlatText(ReferenceDocument document) {
+QString FlatText(TReferenceDocument document) {
     return RunOnPdf(QStringLiteral(DORVANTA_PDFTOTEXT), {QString(), QStringLiteral("-")},
                     Pdf(document))
         .simplified();
@@ -92,7 +92,7 @@ void ExpectEverySeriesOnce(const QString& table) {
 // Voltage Derating Rules
 
 TEST(VoltageDeratingDocument, StatesThePublishedRules) {
-    const QString text = FlatText(ReferenceDocument::VoltageDerating);
+    const QString text = FlatText(TReferenceDocument::VoltageDerating);
     ExpectStates(text, {
                            QStringLiteral("at most 82.5 % of its rated voltage"),
                            QStringLiteral("derating is at least 17.5 %"),
@@ -116,7 +116,7 @@ TEST(VoltageDeratingDocument, StatesThePublishedRules) {
 }
 
 TEST(VoltageDeratingDocument, TheTestSurgeTableIsThePublishedOne) {
-    const QString layout = LayoutText(ReferenceDocument::VoltageDerating);
+    const QString layout = LayoutText(TReferenceDocument::VoltageDerating);
     const QString table = Section(layout, QStringLiteral("5 Test surge current by series"),
                                   QStringLiteral("Test surge current of a 10 V part"));
     EXPECT_TRUE(
@@ -136,7 +136,7 @@ TEST(VoltageDeratingDocument, TheTestSurgeTableIsThePublishedOne) {
 
 // The legend names every group of series whole, not cut at its box.
 TEST(VoltageDeratingDocument, ThePlotLegendNamesEveryGroupWhole) {
-    const QString text = FlatText(ReferenceDocument::VoltageDerating);
+    const QString text = FlatText(TReferenceDocument::VoltageDerating);
     EXPECT_EQ(text.count(QStringLiteral("other codes, KRB, KSF, KWG, KEL, KEQ, KUB, KOZ, WIR, "
                                         "WIE, WIQ")),
               2) // the table and the legend
@@ -144,7 +144,7 @@ TEST(VoltageDeratingDocument, ThePlotLegendNamesEveryGroupWhole) {
 }
 
 TEST(VoltageDeratingDocument, ExplainsTheTestSurgeThatTheReportPrintsForWir) {
-    const QString text = FlatText(ReferenceDocument::VoltageDerating);
+    const QString text = FlatText(TReferenceDocument::VoltageDerating);
     ExpectStates(text, {
                            QStringLiteral("for a WIR part it prints 1.1 \u00d7 the part's "
                                           "application surge"),
@@ -217,7 +217,7 @@ std::vector<LimitRow> LimitRows() {
                        "(\\d+\\.\\d+)\\s+(\\d+)\\s*$"),
         QRegularExpression::MultilineOption);
     const QString table =
-        Section(LayoutText(ReferenceDocument::VoltageDerating), QStringLiteral("Rated voltage Vr"),
+        Section(LayoutText(TReferenceDocument::VoltageDerating), QStringLiteral("Rated voltage Vr"),
                 QStringLiteral("3 KMD and KYD series"));
     std::vector<LimitRow> rows;
     for (const QRegularExpressionMatch& m : row.globalMatch(table)) {
@@ -288,7 +288,7 @@ int NearestColumn(const std::vector<qsizetype>& centres, qsizetype x) {
 }
 
 TEST(RippleCurrentDocument, EveryCellOfThePowerTableIsThePublishedOne) {
-    const QString table = Section(LayoutText(ReferenceDocument::RippleCurrent),
+    const QString table = Section(LayoutText(TReferenceDocument::RippleCurrent),
                                   QStringLiteral("Case letter"), QStringLiteral("Series groups."));
     const QStringList lines = table.split(u'\n');
     ASSERT_FALSE(lines.isEmpty());
@@ -330,8 +330,8 @@ TEST(RippleCurrentDocument, EveryCellOfThePowerTableIsThePublishedOne) {
 }
 
 TEST(RippleCurrentDocument, StatesThePublishedFormulaAndTemperatureFactors) {
-    const QString layout = LayoutText(ReferenceDocument::RippleCurrent);
-    ExpectStates(FlatText(ReferenceDocument::RippleCurrent),
+    const QString layout = LayoutText(TReferenceDocument::RippleCurrent);
+    ExpectStates(FlatText(TReferenceDocument::RippleCurrent),
                  {
                      QStringLiteral("Irms = 1000 \u00b7 \u221a(P / R) [mA]"),
                      QStringLiteral("Vrms = Irms \u00b7 R [mV]"),
@@ -362,7 +362,7 @@ TEST(RippleCurrentDocument, StatesThePublishedFormulaAndTemperatureFactors) {
 // Reliability and Failure Rate Calculation
 
 TEST(FailureRateDocument, StatesThePublishedModel) {
-    ExpectStates(FlatText(ReferenceDocument::FailureRate),
+    ExpectStates(FlatText(TReferenceDocument::FailureRate),
                  {
                      QStringLiteral("FR85 = exp(9.7292 \u00b7 Va / Vr) \u00b7 0.00006 \u00b7 k(u) "
                                     "\u00b7 S"),
@@ -378,7 +378,7 @@ TEST(FailureRateDocument, StatesThePublishedModel) {
 }
 
 TEST(FailureRateDocument, TheSeriesAndTemperatureFactorsAreThePublishedOnes) {
-    const QString layout = LayoutText(ReferenceDocument::FailureRate);
+    const QString layout = LayoutText(TReferenceDocument::FailureRate);
     const QString series = Section(layout, QStringLiteral("3 Series factor S"),
                                    QStringLiteral("4 Failure rate at other temperatures"));
     const struct {

@@ -14,12 +14,12 @@ namespace dorvanta::testing {
 
 // Values are given as texts and read as the catalogue's values are: the
 // nearest real to each decimal text.
-inline Extended Value(std::string_view text) {
+inline TExtended Value(std::string_view text) {
     const auto value = ParseGeneral(text);
     if (!value) {
         throw std::invalid_argument("not a number in a fixture");
     }
-    return Extended::from(*value);
+    return TExtended::from(*value);
 }
 
 inline TPartNoRecord Entry(std::string_view partNumber, std::string_view caseSize,

@@ -10,9 +10,9 @@
 
 namespace dorvanta {
 
-class RecordingOpener final : public DocumentOpener {
+class RecordingOpener final : public TDocumentOpener {
 public:
-    OpenResult OpenDocument(const QString& filePath) override {
+    TOpenResult OpenDocument(const QString& filePath) override {
         Documents.push_back(filePath);
         const QCursor* cursor = QGuiApplication::overrideCursor();
         BusyWhileOpening =
@@ -22,7 +22,7 @@ public:
 
     void OpenAddress(const QUrl& address) override { Addresses.push_back(address); }
 
-    OpenResult Answer;
+    TOpenResult Answer;
     std::vector<QString> Documents;
     std::vector<QUrl> Addresses;
     bool BusyWhileOpening = true;

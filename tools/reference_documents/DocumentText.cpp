@@ -32,8 +32,8 @@ std::vector<double> LogarithmicRange(double first, double last, int count) {
     return values;
 }
 
-Probe WorkedExample() {
-    Probe probe;
+TProbe WorkedExample() {
+    TProbe probe;
     probe.series = tvKEL;
     probe.caseLetter = 'D';
     probe.ratedVoltage = 35;
@@ -55,9 +55,9 @@ const QStringList& TemperatureCaptionsOfTables() {
 
 } // namespace
 
-void AddTemperatureFactors(PdfComposer& pdf,
-                           const std::vector<SeriesGroup<TemperatureRow>>& groups) {
-    Table table;
+void AddTemperatureFactors(TPdfComposer& pdf,
+                           const std::vector<SeriesGroup<TTemperatureRow>>& groups) {
+    TTable table;
     table.columns = Columns(QStringList{QStringLiteral("Series")} + TemperatureCaptionsOfTables() +
                                 QStringList{QStringLiteral("Top temperature")},
                             170);
@@ -74,15 +74,15 @@ void AddTemperatureFactors(PdfComposer& pdf,
     pdf.AddTable(table);
 }
 
-void AddTemperatureValues(PdfComposer& pdf, const std::vector<ValueRow>& rows) {
+void AddTemperatureValues(TPdfComposer& pdf, const std::vector<TValueRow>& rows) {
     const int top = TopTemperature(WorkedExample().series);
-    Table table;
+    TTable table;
     table.columns = Columns(QStringList{QString()} + TemperatureCaptionsOfTables() +
                                 QStringList{QStringLiteral("%1 \u00b0C").arg(top)},
                             120);
     const int indices[] = {kTemperature55, kTemperature25, kTemperature40, kTemperature85,
                            kTemperatureTop};
-    for (const ValueRow& values : rows) {
+    for (const TValueRow& values : rows) {
         QStringList row{values.caption};
         for (const int t : indices) {
             row << Number(Rounded((*values.values)[static_cast<std::size_t>(t)], 5));
@@ -92,11 +92,11 @@ void AddTemperatureValues(PdfComposer& pdf, const std::vector<ValueRow>& rows) {
     pdf.AddTable(table);
 }
 
-std::vector<TableColumn> Columns(const QStringList& captions, double firstWidth) {
-    std::vector<TableColumn> columns;
+std::vector<TTableColumn> Columns(const QStringList& captions, double firstWidth) {
+    std::vector<TTableColumn> columns;
     const auto count = static_cast<double>(captions.size());
-    const double first = firstWidth > 0 ? firstWidth : PdfComposer::kTextWidth / count;
-    const double rest = (PdfComposer::kTextWidth - first) / (count - 1);
+    const double first = firstWidth > 0 ? firstWidth : TPdfComposer::kTextWidth / count;
+    const double rest = (TPdfComposer::kTextWidth - first) / (count - 1);
     for (qsizetype i = 0; i < captions.size(); ++i) {
         columns.push_back(
             {captions[i], i == 0 ? first : rest, i == 0 ? Qt::AlignLeft : Qt::AlignHCenter});

@@ -12,9 +12,9 @@
 
 namespace dorvanta::documents {
 
-void ComposeVoltageDerating(PdfComposer& pdf);
-void ComposeRippleCurrent(PdfComposer& pdf);
-void ComposeFailureRate(PdfComposer& pdf);
+void ComposeVoltageDerating(TPdfComposer& pdf);
+void ComposeRippleCurrent(TPdfComposer& pdf);
+void ComposeFailureRate(TPdfComposer& pdf);
 
 // A number in the program's general number format.
 [[nodiscard]] QString Number(Real value);
@@ -28,22 +28,22 @@ void ComposeFailureRate(PdfComposer& pdf);
 // The worked example of the documents: a KEL part in case D, rated 35 V with
 // an ESR of 0.3 ohm, at Va = 20 V in a circuit of 0.11 ohm whose supply
 // delivers at most 10 A.
-[[nodiscard]] Probe WorkedExample();
+[[nodiscard]] TProbe WorkedExample();
 
 // A table of factors at -55, 25, 40, 85 °C and the top temperature, one row
 // per group of series.
-void AddTemperatureFactors(PdfComposer& pdf,
-                           const std::vector<SeriesGroup<TemperatureRow>>& groups);
+void AddTemperatureFactors(TPdfComposer& pdf,
+                           const std::vector<SeriesGroup<TTemperatureRow>>& groups);
 
 // A table of the worked example's values at its five temperatures, one row
 // per caption and field.
-struct ValueRow {
+struct TValueRow {
     QString caption;
     const TTemperatureValues* values;
 };
-void AddTemperatureValues(PdfComposer& pdf, const std::vector<ValueRow>& rows);
+void AddTemperatureValues(TPdfComposer& pdf, const std::vector<TValueRow>& rows);
 
 // Equal-width columns across the text width, the first left-aligned.
-[[nodiscard]] std::vector<TableColumn> Columns(const QStringList& captions, double firstWidth = 0);
+[[nodiscard]] std::vector<TTableColumn> Columns(const QStringList& captions, double firstWidth = 0);
 
 } // namespace dorvanta::documents

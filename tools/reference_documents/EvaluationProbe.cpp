@@ -36,7 +36,7 @@ std::vector<SeriesGroup<Value>> GroupBy(const std::function<Value(TTypVyrobku)>&
     return groups;
 }
 
-TVstupniUdaje AnyPart(const Probe& probe) {
+TVstupniUdaje AnyPart(const TProbe& probe) {
     TVstupniUdaje data;
     data.Resistance = probe.resistance;
     data.Imax = probe.imax;
@@ -47,7 +47,7 @@ TVstupniUdaje AnyPart(const Probe& probe) {
 }
 
 // Whether the search accepts the probe as a part of any part number.
-bool Accepted(const Probe& probe, bool closestMatch) {
+bool Accepted(const TProbe& probe, bool closestMatch) {
     const TPartNoInfo candidate = Evaluate(probe);
     TRejectReasons reasons;
     return AcceptPart(ProbePartNumber(probe.series, probe.caseLetter), candidate, AnyPart(probe),
@@ -94,9 +94,9 @@ std::array<Real, N> Solve(std::array<std::array<Real, N>, N> a, std::array<Real,
     return x;
 }
 
-TemperatureRow TemperatureRowOf(TTypVyrobku series, const TTemperatureValues TPocitaneInfo::*field,
-                                int reference) {
-    Probe probe;
+TTemperatureRow TemperatureRowOf(TTypVyrobku series, const TTemperatureValues TPocitaneInfo::*field,
+                                 int reference) {
+    TProbe probe;
     probe.series = series;
     probe.caseLetter = ProbeLetter(series);
     return {Factors(Evaluate(probe).Pocitane.*field, reference), TopTemperature(series)};
@@ -112,15 +112,15 @@ std::string ProbePartNumber(TTypVyrobku series, char caseLetter) {
     return code + caseLetter + "106*010#";
 }
 
-TPartNoInfo Evaluate(const Probe& probe) {
+TPartNoInfo Evaluate(const TProbe& probe) {
     TPartNoRecord entry;
     const std::string partNumber = ProbePartNumber(probe.series, probe.caseLetter);
     entry.PartNumber.assign(partNumber);
     entry.CaseSize.assign(std::string(1, probe.caseLetter));
-    entry.Capacitance = Extended::from(10);
-    entry.RatedVoltage = Extended::from(probe.ratedVoltage);
-    entry.DCLmax = Extended::from(probe.dclMax);
-    entry.ESRmax = Extended::from(probe.esr);
+    entry.Capacitance = TExtended::from(10);
+    entry.RatedVoltage = TExtended::from(probe.ratedVoltage);
+    entry.DCLmax = TExtended::from(probe.dclMax);
+    entry.ESRmax = TExtended::from(probe.esr);
     TPartNoInfo candidate;
     if (SeriesOf(partNumber) != probe.series || !EvaluatePart(entry, candidate, AnyPart(probe))) {
         throw std::runtime_error("the evaluation refused the probe " + partNumber);
@@ -158,9 +158,9 @@ std::string MemberList(const std::vector<TTypVyrobku>& members) {
     return text;
 }
 
-std::vector<SeriesGroup<PowerColumn>> PowerGroups() {
-    return GroupBy<PowerColumn>([](TTypVyrobku series) {
-        PowerColumn column{};
+std::vector<SeriesGroup<TPowerColumn>> PowerGroups() {
+    return GroupBy<TPowerColumn>([](TTypVyrobku series) {
+        TPowerColumn column{};
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             column[static_cast<std::size_t>(letter - 'A')] = PowerDissipation(series, letter);
         }
@@ -168,10 +168,10 @@ std::vector<SeriesGroup<PowerColumn>> PowerGroups() {
     });
 }
 
-std::vector<SeriesGroup<SurgeRule>> SurgeRules() {
-    return GroupBy<SurgeRule>([](TTypVyrobku series) {
+std::vector<SeriesGroup<TSurgeRule>> SurgeRules() {
+    return GroupBy<TSurgeRule>([](TTypVyrobku series) {
         // 1 / TestSurge = (ESR + resistance) / (Vr × factor) is a line in ESR.
-        Probe probe;
+        TProbe probe;
         probe.series = series;
         probe.caseLetter = ProbeLetter(series);
         probe.esr = 1000;
@@ -181,12 +181,12 @@ std::vector<SeriesGroup<SurgeRule>> SurgeRules() {
         const Real slope = (inverse2 - inverse1) / 2; // per ohm
         const Real factor = 1 / (probe.ratedVoltage * slope);
         const Real resistance = inverse1 * probe.ratedVoltage * factor - 1;
-        return SurgeRule{Rounded(factor), Rounded(resistance)};
+        return TSurgeRule{Rounded(factor), Rounded(resistance)};
     });
 }
 
-TemperatureFactors Factors(const TTemperatureValues& values, int reference) {
-    TemperatureFactors factors{};
+TTemperatureFactors Factors(const TTemperatureValues& values, int reference) {
+    TTemperatureFactors factors{};
     for (std::size_t i = 0; i < kEvaluated.size(); ++i) {
         factors[i] = Rounded(values[static_cast<std::size_t>(kEvaluated[i])] /
                              values[static_cast<std::size_t>(reference)]);
@@ -194,21 +194,21 @@ TemperatureFactors Factors(const TTemperatureValues& values, int reference) {
     return factors;
 }
 
-std::vector<SeriesGroup<TemperatureRow>> RippleTemperatureGroups() {
-    return GroupBy<TemperatureRow>([](TTypVyrobku series) {
+std::vector<SeriesGroup<TTemperatureRow>> RippleTemperatureGroups() {
+    return GroupBy<TTemperatureRow>([](TTypVyrobku series) {
         return TemperatureRowOf(series, &TPocitaneInfo::Irms, kTemperature25);
     });
 }
 
-std::vector<SeriesGroup<TemperatureRow>> FailureRateTemperatureGroups() {
-    return GroupBy<TemperatureRow>([](TTypVyrobku series) {
+std::vector<SeriesGroup<TTemperatureRow>> FailureRateTemperatureGroups() {
+    return GroupBy<TTemperatureRow>([](TTypVyrobku series) {
         return TemperatureRowOf(series, &TPocitaneInfo::FailureRate, kTemperature85);
     });
 }
 
 std::vector<SeriesGroup<Real>> FailureRateSeriesFactors() {
     const auto rate85 = [](TTypVyrobku series) {
-        Probe probe;
+        TProbe probe;
         probe.series = series;
         probe.caseLetter = ProbeLetter(series);
         return Evaluate(probe).Pocitane.FailureRate[kTemperature85];
@@ -217,8 +217,8 @@ std::vector<SeriesGroup<Real>> FailureRateSeriesFactors() {
     return GroupBy<Real>([&](TTypVyrobku series) { return Rounded(rate85(series) / plain); });
 }
 
-ReliabilityModel Reliability() {
-    ReliabilityModel model;
+TReliabilityModel Reliability() {
+    TReliabilityModel model;
     // k(u) is flat outside its range: find where it stops changing.
     const Real kLow = ResistanceFactor(0);
     const Real kHigh = ResistanceFactor(100);
@@ -242,7 +242,7 @@ ReliabilityModel Reliability() {
 
     // With u held at 1 (the circuit resistance follows Va), only the
     // exponential changes with Va.
-    Probe probe;
+    TProbe probe;
     probe.ratedVoltage = 100;
     probe.esr = 1000;
     const auto at = [&](Real va) {
@@ -264,7 +264,7 @@ ReliabilityModel Reliability() {
 }
 
 Real MaximumVoltageRatio() {
-    Probe probe;
+    TProbe probe;
     probe.ratedVoltage = 10;
     probe.imax = 1e-6L; // far below any test surge
     return Rounded(Boundary(0.01L, 1, [&](Real ratio) {
@@ -275,7 +275,7 @@ Real MaximumVoltageRatio() {
 
 Real SurgeAllowance(bool closestMatch) {
     // A low ESR drives far more than the supply delivers: AppSurge = Imax.
-    Probe probe;
+    TProbe probe;
     probe.ratedVoltage = 100;
     probe.va = 50;
     probe.esr = 100;
@@ -319,8 +319,8 @@ long HighestStep(long guess, const std::function<bool(long)>& holds) {
     return step;
 }
 
-Probe RatedPart(TTypVyrobku series, Real ratedVoltage) {
-    Probe probe;
+TProbe RatedPart(TTypVyrobku series, Real ratedVoltage) {
+    TProbe probe;
     probe.series = series;
     probe.caseLetter = ProbeLetter(series);
     probe.ratedVoltage = ratedVoltage;
@@ -331,7 +331,7 @@ Probe RatedPart(TTypVyrobku series, Real ratedVoltage) {
 } // namespace
 
 bool Recommended(TTypVyrobku series, Real ratedVoltage, Real va) {
-    Probe probe = RatedPart(series, ratedVoltage);
+    TProbe probe = RatedPart(series, ratedVoltage);
     probe.va = va;
     return Accepted(probe, false);
 }
@@ -343,7 +343,7 @@ long HighestAcceptedVa(TTypVyrobku series, Real ratedVoltage) {
 }
 
 long HighestVaWithValues(TTypVyrobku series, Real ratedVoltage, int temperatureIndex) {
-    Probe probe = RatedPart(series, ratedVoltage);
+    TProbe probe = RatedPart(series, ratedVoltage);
     const Real derating = MinimumDerating(series, temperatureIndex).value_or(0);
     const auto guess = static_cast<long>(ratedVoltage * (1 - derating / 100) * 1000);
     return HighestStep(guess, [&](long step) {

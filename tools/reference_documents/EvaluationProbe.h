@@ -15,7 +15,7 @@ namespace dorvanta::documents {
 
 // The evaluated candidate of a made-up part of `series`; the evaluation must
 // succeed (std::runtime_error otherwise: the documents would be wrong).
-struct Probe {
+struct TProbe {
     TTypVyrobku series = tvAll;
     char caseLetter = 'D';
     Real ratedVoltage = 10; // V
@@ -25,7 +25,7 @@ struct Probe {
     Real imax = 1;          // A
     Real va = 5;            // V
 };
-[[nodiscard]] TPartNoInfo Evaluate(const Probe& probe);
+[[nodiscard]] TPartNoInfo Evaluate(const TProbe& probe);
 
 // A made-up part number of the series, such as "KELD106*010#".
 [[nodiscard]] std::string ProbePartNumber(TTypVyrobku series, char caseLetter);
@@ -60,36 +60,36 @@ template <typename Value>
 
 // The power-dissipation column (W by case letter 'A' to 'Z') of each group of
 // series that share one.
-using PowerColumn = std::array<Real, 26>;
-[[nodiscard]] std::vector<SeriesGroup<PowerColumn>> PowerGroups();
+using TPowerColumn = std::array<Real, 26>;
+[[nodiscard]] std::vector<SeriesGroup<TPowerColumn>> PowerGroups();
 
 // TestSurge = Vr × factor / (ESR in ohm + resistance).
-struct SurgeRule {
+struct TSurgeRule {
     Real factor = 0;
     Real resistance = 0; // ohm
-    friend bool operator==(const SurgeRule&, const SurgeRule&) = default;
+    friend bool operator==(const TSurgeRule&, const TSurgeRule&) = default;
 };
-[[nodiscard]] std::vector<SeriesGroup<SurgeRule>> SurgeRules();
+[[nodiscard]] std::vector<SeriesGroup<TSurgeRule>> SurgeRules();
 
 // A per-temperature field of the candidate divided by its value at the
 // reference temperature index, at -55, 25, 40, 85 °C and the top temperature.
-using TemperatureFactors = std::array<Real, 5>;
-[[nodiscard]] TemperatureFactors Factors(const TTemperatureValues& values, int reference);
+using TTemperatureFactors = std::array<Real, 5>;
+[[nodiscard]] TTemperatureFactors Factors(const TTemperatureValues& values, int reference);
 
-struct TemperatureRow {
-    TemperatureFactors factors{};
+struct TTemperatureRow {
+    TTemperatureFactors factors{};
     int topTemperature = 125; // °C
-    friend bool operator==(const TemperatureRow&, const TemperatureRow&) = default;
+    friend bool operator==(const TTemperatureRow&, const TTemperatureRow&) = default;
 };
-[[nodiscard]] std::vector<SeriesGroup<TemperatureRow>> RippleTemperatureGroups();
-[[nodiscard]] std::vector<SeriesGroup<TemperatureRow>> FailureRateTemperatureGroups();
+[[nodiscard]] std::vector<SeriesGroup<TTemperatureRow>> RippleTemperatureGroups();
+[[nodiscard]] std::vector<SeriesGroup<TTemperatureRow>> FailureRateTemperatureGroups();
 
 // FailureRate[85] of a series divided by that of a series without a factor.
 [[nodiscard]] std::vector<SeriesGroup<Real>> FailureRateSeriesFactors();
 
 // FailureRate[85] = exp(exponent × Va / Vr) × base × k(u) for a series
 // without a factor, k(u) = sum of coefficients[i] × u^(4 - i).
-struct ReliabilityModel {
+struct TReliabilityModel {
     Real exponent = 0;
     Real base = 0;
     std::array<Real, 5> coefficients{};
@@ -98,7 +98,7 @@ struct ReliabilityModel {
     Real fitPerFailureRate = 0; // FIT = FailureRate × this
     Real mtbfHours = 0;         // MTBF = this / FailureRate / 24 / 365 years
 };
-[[nodiscard]] ReliabilityModel Reliability();
+[[nodiscard]] TReliabilityModel Reliability();
 
 // The highest Va / Vr that the voltage-derating rule accepts (0.825).
 [[nodiscard]] Real MaximumVoltageRatio();

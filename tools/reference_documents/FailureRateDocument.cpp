@@ -31,7 +31,7 @@ QString Polynomial(const std::array<Real, 5>& coefficients) {
     return text;
 }
 
-void ComposeModel(PdfComposer& pdf, const ReliabilityModel& model) {
+void ComposeModel(TPdfComposer& pdf, const TReliabilityModel& model) {
     pdf.Paragraph(QStringLiteral(
         "Dorvanta estimates the failure rate of every recommended part in the application from "
         "the maker's reliability model: a base rate at 85 \u00b0C that grows with the ratio of "
@@ -46,7 +46,7 @@ void ComposeModel(PdfComposer& pdf, const ReliabilityModel& model) {
         "factor (section 2) and S the series factor (section 3)."));
 }
 
-void ComposeResistanceFactor(PdfComposer& pdf, const ReliabilityModel& model) {
+void ComposeResistanceFactor(TPdfComposer& pdf, const TReliabilityModel& model) {
     pdf.Heading(QStringLiteral("2  Circuit-resistance factor k(u)"));
     pdf.Paragraph(
         QStringLiteral(
@@ -58,7 +58,7 @@ void ComposeResistanceFactor(PdfComposer& pdf, const ReliabilityModel& model) {
                     .arg(Number(model.lowestU), Number(model.highestU)));
     pdf.Formula(QStringLiteral("k(u) = ") + Polynomial(model.coefficients));
 
-    Table table;
+    TTable table;
     const double samples[] = {0.1, 0.2, 0.3, 0.5, 0.75, 1, 1.5, 2, 2.5, 3};
     QStringList captions{QStringLiteral("u [ohm/V]")};
     QStringList values{QStringLiteral("k(u)")};
@@ -70,12 +70,12 @@ void ComposeResistanceFactor(PdfComposer& pdf, const ReliabilityModel& model) {
     table.rows = {values};
     pdf.AddTable(table);
 
-    Plot plot;
+    TPlot plot;
     plot.caption = QStringLiteral("Circuit-resistance factor");
-    plot.x = {QStringLiteral("u [ohm/V]"), 0, 3.5, AxisScale::Linear};
-    plot.y = {QStringLiteral("k(u)"), 0, 1.2, AxisScale::Linear};
+    plot.x = {QStringLiteral("u [ohm/V]"), 0, 3.5, TAxisScale::Linear};
+    plot.y = {QStringLiteral("k(u)"), 0, 1.2, TAxisScale::Linear};
     plot.height = 190;
-    PlotSeries series{QString(), QColor(0x12, 0x3f, 0xa8), {}};
+    TPlotSeries series{QString(), QColor(0x12, 0x3f, 0xa8), {}};
     for (int i = 0; i <= 140; ++i) {
         const double u = 3.5 * i / 140;
         series.points.emplace_back(u, static_cast<double>(ResistanceFactor(u)));
@@ -84,14 +84,14 @@ void ComposeResistanceFactor(PdfComposer& pdf, const ReliabilityModel& model) {
     pdf.AddPlot(plot);
 }
 
-void ComposeVoltageTerm(PdfComposer& pdf) {
-    Plot plot;
+void ComposeVoltageTerm(TPdfComposer& pdf) {
+    TPlot plot;
     plot.caption = QStringLiteral("Failure rate at 85 \u00b0C for u = 1 ohm/V and S = 1");
-    plot.x = {QStringLiteral("Va / Vr"), 0, 1, AxisScale::Linear};
-    plot.y = {QStringLiteral("FR85 [% per 1000 hours]"), 1e-5, 1, AxisScale::Logarithmic};
+    plot.x = {QStringLiteral("Va / Vr"), 0, 1, TAxisScale::Linear};
+    plot.y = {QStringLiteral("FR85 [% per 1000 hours]"), 1e-5, 1, TAxisScale::Logarithmic};
     plot.height = 190;
-    PlotSeries series{QString(), QColor(0xc0, 0x39, 0x2b), {}};
-    Probe probe;
+    TPlotSeries series{QString(), QColor(0xc0, 0x39, 0x2b), {}};
+    TProbe probe;
     probe.ratedVoltage = 100;
     probe.esr = 1000;
     for (int i = 1; i <= 100; ++i) {
@@ -104,9 +104,9 @@ void ComposeVoltageTerm(PdfComposer& pdf) {
     pdf.AddPlot(plot);
 }
 
-void ComposeSeriesFactors(PdfComposer& pdf) {
+void ComposeSeriesFactors(TPdfComposer& pdf) {
     pdf.Heading(QStringLiteral("3  Series factor S"));
-    Table table;
+    TTable table;
     table.columns = Columns({QStringLiteral("Series"), QStringLiteral("S")}, 360);
     for (const auto& group : FailureRateSeriesFactors()) {
         table.rows.push_back(
@@ -115,14 +115,14 @@ void ComposeSeriesFactors(PdfComposer& pdf) {
     pdf.AddTable(table);
 }
 
-void ComposeTemperatures(PdfComposer& pdf) {
+void ComposeTemperatures(TPdfComposer& pdf) {
     pdf.Heading(QStringLiteral("4  Failure rate at other temperatures"));
     pdf.Paragraph(QStringLiteral("The failure rate at another temperature is FR85 multiplied by "
                                  "a factor; the top temperature is that of the series."));
     AddTemperatureFactors(pdf, FailureRateTemperatureGroups());
 }
 
-void ComposeFitAndMtbf(PdfComposer& pdf, const ReliabilityModel& model) {
+void ComposeFitAndMtbf(TPdfComposer& pdf, const TReliabilityModel& model) {
     pdf.Heading(QStringLiteral("5  Failures in time and mean time between failures"));
     pdf.Paragraph(QStringLiteral("At every temperature, with FR the failure rate in % per "
                                  "1000 hours:"));
@@ -131,8 +131,8 @@ void ComposeFitAndMtbf(PdfComposer& pdf, const ReliabilityModel& model) {
     pdf.Formula(QStringLiteral("MTBF = %1 / FR / 24 / 365   [years]").arg(Number(model.mtbfHours)));
 }
 
-void ComposeExample(PdfComposer& pdf, const ReliabilityModel& model) {
-    const Probe example = WorkedExample();
+void ComposeExample(TPdfComposer& pdf, const TReliabilityModel& model) {
+    const TProbe example = WorkedExample();
     const TPocitaneInfo p = Evaluate(example).Pocitane;
     const Real u = (example.esr / 1000 + example.resistance) / example.va;
     pdf.Heading(QStringLiteral("6  Example"));
@@ -150,8 +150,8 @@ void ComposeExample(PdfComposer& pdf, const ReliabilityModel& model) {
 
 } // namespace
 
-void ComposeFailureRate(PdfComposer& pdf) {
-    const ReliabilityModel model = Reliability();
+void ComposeFailureRate(TPdfComposer& pdf) {
+    const TReliabilityModel model = Reliability();
     ComposeModel(pdf, model);
     ComposeVoltageTerm(pdf);
     ComposeResistanceFactor(pdf, model);

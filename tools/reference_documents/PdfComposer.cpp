@@ -41,9 +41,9 @@ QFont MakeFont(const QString& family, double points, bool bold = false, bool ita
 
 // Tick values for an axis: powers of ten on a logarithmic axis, otherwise
 // steps of 1, 2 or 5 times a power of ten giving about six ticks.
-std::vector<double> Ticks(const PlotAxis& axis) {
+std::vector<double> Ticks(const TPlotAxis& axis) {
     std::vector<double> ticks;
-    if (axis.scale == AxisScale::Logarithmic) {
+    if (axis.scale == TAxisScale::Logarithmic) {
         for (double e = std::ceil(std::log10(axis.minimum) - 1e-9);
              e <= std::log10(axis.maximum) + 1e-9; e += 1) {
             ticks.push_back(std::pow(10.0, e));
@@ -67,8 +67,8 @@ std::vector<double> Ticks(const PlotAxis& axis) {
 }
 
 // The position of a value between 0 and 1 along its axis.
-double Fraction(const PlotAxis& axis, double value) {
-    if (axis.scale == AxisScale::Logarithmic) {
+double Fraction(const TPlotAxis& axis, double value) {
+    if (axis.scale == TAxisScale::Logarithmic) {
         return (std::log10(value) - std::log10(axis.minimum)) /
                (std::log10(axis.maximum) - std::log10(axis.minimum));
     }
@@ -81,7 +81,7 @@ QString TickText(double value) {
 
 } // namespace
 
-PdfComposer::PdfComposer(const QString& fileName, const QString& title)
+TPdfComposer::TPdfComposer(const QString& fileName, const QString& title)
     : title_(title), writer_(std::make_unique<QPdfWriter>(fileName)),
       body_(MakeFont(QStringLiteral("Liberation Serif"), 10.5)),
       bold_(MakeFont(QStringLiteral("Liberation Sans"), 9, true)),
@@ -109,25 +109,25 @@ PdfComposer::PdfComposer(const QString& fileName, const QString& title)
     y_ += 14;
 }
 
-PdfComposer::~PdfComposer() {
+TPdfComposer::~TPdfComposer() {
     if (painter_.isActive()) {
         painter_.end();
     }
 }
 
-double PdfComposer::TextHeight(const QString& text, const QFont& font, double width, int flags) {
+double TPdfComposer::TextHeight(const QString& text, const QFont& font, double width, int flags) {
     painter_.setFont(font);
     const QRectF bounds = painter_.boundingRect(Device(0, 0, width, 10000), flags, text);
     return bounds.height() / kScale;
 }
 
-void PdfComposer::Ensure(double height) {
+void TPdfComposer::Ensure(double height) {
     if (y_ + height > kBottom) {
         NewPage();
     }
 }
 
-void PdfComposer::DrawFooter() {
+void TPdfComposer::DrawFooter() {
     painter_.setFont(small_);
     painter_.setPen(kRule);
     painter_.drawLine(Device(QPointF(kMargin, kPageHeight - 44)),
@@ -138,15 +138,15 @@ void PdfComposer::DrawFooter() {
     painter_.drawText(line, Qt::AlignRight, QStringLiteral("Page %1").arg(page_));
 }
 
-void PdfComposer::NewPage() {
+void TPdfComposer::NewPage() {
     DrawFooter();
     writer_->newPage();
     ++page_;
     y_ = kTop;
 }
 
-void PdfComposer::DrawText(const QString& text, const QFont& font, double indent,
-                           double spaceAfter) {
+void TPdfComposer::DrawText(const QString& text, const QFont& font, double indent,
+                            double spaceAfter) {
     const int flags = Qt::AlignLeft | Qt::TextWordWrap;
     const double width = kTextWidth - indent;
     const double height = TextHeight(text, font, width, flags);
@@ -156,7 +156,7 @@ void PdfComposer::DrawText(const QString& text, const QFont& font, double indent
     y_ += height + spaceAfter;
 }
 
-void PdfComposer::Heading(const QString& text) {
+void TPdfComposer::Heading(const QString& text) {
     // Keep a heading with the first lines of what follows it.
     Ensure(TextHeight(text, heading_, kTextWidth, Qt::TextWordWrap) + 60);
     y_ += 8;
@@ -165,12 +165,12 @@ void PdfComposer::Heading(const QString& text) {
     painter_.setPen(Qt::black);
 }
 
-void PdfComposer::Paragraph(const QString& text) {
+void TPdfComposer::Paragraph(const QString& text) {
     painter_.setPen(Qt::black);
     DrawText(text, body_, 0, 7);
 }
 
-void PdfComposer::Formula(const QString& text) {
+void TPdfComposer::Formula(const QString& text) {
     painter_.setPen(Qt::black);
     QFont font = body_;
     font.setItalic(true);
@@ -178,7 +178,7 @@ void PdfComposer::Formula(const QString& text) {
     DrawText(text, font, 28, 9);
 }
 
-void PdfComposer::Bullets(const QStringList& items) {
+void TPdfComposer::Bullets(const QStringList& items) {
     painter_.setPen(Qt::black);
     for (const QString& item : items) {
         const double height = TextHeight(item, body_, kTextWidth - 16, Qt::TextWordWrap);
@@ -191,7 +191,7 @@ void PdfComposer::Bullets(const QStringList& items) {
     y_ += 4;
 }
 
-void PdfComposer::AddTable(const Table& table) {
+void TPdfComposer::AddTable(const TTable& table) {
     const auto rowHeight = [&](const QStringList& texts, const QFont& font) {
         double height = 0;
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
@@ -209,7 +209,7 @@ void PdfComposer::AddTable(const Table& table) {
         double x = kMargin;
         painter_.setFont(font);
         for (std::size_t c = 0; c < table.columns.size(); ++c) {
-            const TableColumn& column = table.columns[c];
+            const TTableColumn& column = table.columns[c];
             const QRectF cell = Device(x, y_, column.width, height);
             if (fill.isValid()) {
                 painter_.fillRect(cell, fill);
@@ -230,7 +230,7 @@ void PdfComposer::AddTable(const Table& table) {
     };
 
     QStringList captions;
-    for (const TableColumn& column : table.columns) {
+    for (const TTableColumn& column : table.columns) {
         captions << column.caption;
     }
     const double headerHeight = rowHeight(captions, bold_);
@@ -260,7 +260,7 @@ void PdfComposer::AddTable(const Table& table) {
     y_ += 10;
 }
 
-void PdfComposer::AddPlot(const Plot& plot) {
+void TPdfComposer::AddPlot(const TPlot& plot) {
     constexpr double kLeft = 52;  // room for the y tick texts and caption
     constexpr double kBelow = 34; // room for the x tick texts and caption
     constexpr double kAbove = 18; // room for the caption of the plot
@@ -280,7 +280,7 @@ void PdfComposer::AddPlot(const Plot& plot) {
     painter_.setFont(small_);
     for (const double t : Ticks(plot.x)) {
         const double x =
-            toPage({t, plot.y.scale == AxisScale::Logarithmic ? plot.y.minimum : 0}).x();
+            toPage({t, plot.y.scale == TAxisScale::Logarithmic ? plot.y.minimum : 0}).x();
         painter_.setPen(QPen(QColor(0xe0, 0xe4, 0xea), 0.5 * kScale));
         painter_.drawLine(Device(QPointF(x, area.top())), Device(QPointF(x, area.bottom())));
         painter_.setPen(Qt::black);
@@ -308,7 +308,7 @@ void PdfComposer::AddPlot(const Plot& plot) {
     painter_.save();
     painter_.setClipRect(Device(area.x(), area.y(), area.width(), area.height()));
     painter_.setRenderHint(QPainter::Antialiasing);
-    for (const PlotSeries& series : plot.series) {
+    for (const TPlotSeries& series : plot.series) {
         QPainterPath path;
         for (std::size_t i = 0; i < series.points.size(); ++i) {
             const QPointF p = Device(toPage(series.points[i]));
@@ -330,7 +330,7 @@ void PdfComposer::AddPlot(const Plot& plot) {
     const double widest = area.width() - 2 * kInset - kSample;
     double nameWidth = 0;
     painter_.setFont(small_);
-    for (const PlotSeries& series : plot.series) {
+    for (const TPlotSeries& series : plot.series) {
         const QRectF bounds =
             painter_.boundingRect(Device(0, 0, widest, 1000), Qt::AlignLeft, series.name);
         nameWidth = std::max(nameWidth, std::ceil(bounds.width() / kScale) + 2);
@@ -338,7 +338,7 @@ void PdfComposer::AddPlot(const Plot& plot) {
     nameWidth = std::min(nameWidth, widest);
     double legendY = area.top() + kInset;
     const double legendX = area.right() - kSample - nameWidth - kInset;
-    for (const PlotSeries& series : plot.series) {
+    for (const TPlotSeries& series : plot.series) {
         if (series.name.isEmpty()) {
             continue;
         }
@@ -357,7 +357,7 @@ void PdfComposer::AddPlot(const Plot& plot) {
     y_ += plot.height + 8;
 }
 
-bool PdfComposer::Finish() {
+bool TPdfComposer::Finish() {
     DrawFooter();
     return painter_.end();
 }

@@ -15,55 +15,55 @@
 
 namespace dorvanta::documents {
 
-struct TableColumn {
+struct TTableColumn {
     QString caption;
     double width = 0; // points; the columns together fill the text width
     Qt::Alignment alignment = Qt::AlignLeft;
 };
 
-struct Table {
-    std::vector<TableColumn> columns;
+struct TTable {
+    std::vector<TTableColumn> columns;
     std::vector<QStringList> rows; // one text per column
 };
 
-struct PlotSeries {
+struct TPlotSeries {
     QString name;
     QColor colour;
     std::vector<QPointF> points;
 };
 
-enum class AxisScale { Linear, Logarithmic };
+enum class TAxisScale { Linear, Logarithmic };
 
-struct PlotAxis {
+struct TPlotAxis {
     QString caption;
     double minimum = 0;
     double maximum = 1;
-    AxisScale scale = AxisScale::Linear;
+    TAxisScale scale = TAxisScale::Linear;
 };
 
-struct Plot {
+struct TPlot {
     QString caption;
-    PlotAxis x;
-    PlotAxis y;
-    std::vector<PlotSeries> series;
+    TPlotAxis x;
+    TPlotAxis y;
+    std::vector<TPlotSeries> series;
     double height = 230; // points, the plot area with its axis texts
 };
 
-class PdfComposer {
+class TPdfComposer {
 public:
     // `title` heads the first page and names every page's footer.
-    PdfComposer(const QString& fileName, const QString& title);
-    ~PdfComposer();
-    PdfComposer(const PdfComposer&) = delete;
-    PdfComposer& operator=(const PdfComposer&) = delete;
+    TPdfComposer(const QString& fileName, const QString& title);
+    ~TPdfComposer();
+    TPdfComposer(const TPdfComposer&) = delete;
+    TPdfComposer& operator=(const TPdfComposer&) = delete;
 
     void Heading(const QString& text);
     void Paragraph(const QString& text);
     // A formula line, indented and set apart from the text around it.
     void Formula(const QString& text);
     void Bullets(const QStringList& items);
-    void AddTable(const Table& table);
-    void AddPlot(const Plot& plot);
+    void AddTable(const TTable& table);
+    void AddPlot(const TPlot& plot);
     void NewPage();
 
     // Finishes the last page; false when the file could not be written.

@@ -11,12 +11,12 @@
 namespace dorvanta::documents {
 namespace {
 
-QString GroupName(const SeriesGroup<PowerColumn>& group) {
+QString GroupName(const SeriesGroup<TPowerColumn>& group) {
     return group.members.front() == tvAll ? QStringLiteral("General")
                                           : QString::fromStdString(MemberList(group.members));
 }
 
-void ComposeFormula(PdfComposer& pdf) {
+void ComposeFormula(TPdfComposer& pdf) {
     // The constant of the formula, read back from the program's own function.
     const Real power = PowerDissipation(tvAll, 'D');
     const Real constant = Rounded(RippleCurrent25(tvAll, 'D', 1000) / std::sqrt(power));
@@ -35,14 +35,14 @@ void ComposeFormula(PdfComposer& pdf) {
     pdf.Formula(QStringLiteral("Vrms = Irms \u00b7 R   [mV]"));
 }
 
-void ComposePowerTable(PdfComposer& pdf) {
+void ComposePowerTable(TPdfComposer& pdf) {
     const auto groups = PowerGroups();
     pdf.Heading(QStringLiteral("2  Permissible power dissipation P [W]"));
     QStringList captions{QStringLiteral("Case letter")};
     for (const auto& group : groups) {
         captions << GroupName(group);
     }
-    Table table;
+    TTable table;
     table.columns = Columns(captions, 80);
     for (std::size_t letter = 0; letter < 26; ++letter) {
         QStringList row{QString(QChar(static_cast<char16_t>('A' + letter)))};
@@ -66,7 +66,7 @@ void ComposePowerTable(PdfComposer& pdf) {
                   QStringLiteral(". Letters without a row have no entry in any group."));
 }
 
-void ComposeTemperatures(PdfComposer& pdf) {
+void ComposeTemperatures(TPdfComposer& pdf) {
     pdf.Heading(QStringLiteral("3  Ripple current at other temperatures"));
     pdf.Paragraph(QStringLiteral(
         "At other temperatures the ripple current at 25 \u00b0C is multiplied by a factor; "
@@ -74,11 +74,11 @@ void ComposeTemperatures(PdfComposer& pdf) {
     AddTemperatureFactors(pdf, RippleTemperatureGroups());
 }
 
-void ComposePlot(PdfComposer& pdf) {
-    Plot plot;
+void ComposePlot(TPdfComposer& pdf) {
+    TPlot plot;
     plot.caption = QStringLiteral("Permissible ripple current at 25 \u00b0C, general group");
-    plot.x = {QStringLiteral("ESR [ohm]"), 0.01, 10, AxisScale::Logarithmic};
-    plot.y = {QStringLiteral("Irms [mA]"), 10, 10000, AxisScale::Logarithmic};
+    plot.x = {QStringLiteral("ESR [ohm]"), 0.01, 10, TAxisScale::Logarithmic};
+    plot.y = {QStringLiteral("Irms [mA]"), 10, 10000, TAxisScale::Logarithmic};
     plot.height = 250;
     const struct {
         char letter;
@@ -87,11 +87,11 @@ void ComposePlot(PdfComposer& pdf) {
                  {'D', QColor(0x12, 0x3f, 0xa8)}, {'C', QColor(0x1e, 0x84, 0x49)},
                  {'B', QColor(0xd3, 0x84, 0x00)}, {'A', QColor(0x55, 0x55, 0x55)}};
     for (const auto& c : cases) {
-        PlotSeries series{QStringLiteral("Case %1 (P = %2 W)")
-                              .arg(QChar(static_cast<char16_t>(c.letter)))
-                              .arg(Number(PowerDissipation(tvAll, c.letter))),
-                          c.colour,
-                          {}};
+        TPlotSeries series{QStringLiteral("Case %1 (P = %2 W)")
+                               .arg(QChar(static_cast<char16_t>(c.letter)))
+                               .arg(Number(PowerDissipation(tvAll, c.letter))),
+                           c.colour,
+                           {}};
         for (const double esr : LogarithmicRange(0.01, 10, 40)) {
             series.points.emplace_back(
                 esr, static_cast<double>(RippleCurrent25(tvAll, c.letter, esr * 1000)));
@@ -101,8 +101,8 @@ void ComposePlot(PdfComposer& pdf) {
     pdf.AddPlot(plot);
 }
 
-void ComposeExample(PdfComposer& pdf) {
-    const Probe example = WorkedExample();
+void ComposeExample(TPdfComposer& pdf) {
+    const TProbe example = WorkedExample();
     const TPocitaneInfo p = Evaluate(example).Pocitane;
     pdf.Heading(QStringLiteral("4  Example"));
     pdf.Paragraph(QStringLiteral("A KEL part in case D (P = %1 W) with a maximum ESR of %2 ohm:")
@@ -114,7 +114,7 @@ void ComposeExample(PdfComposer& pdf) {
 
 } // namespace
 
-void ComposeRippleCurrent(PdfComposer& pdf) {
+void ComposeRippleCurrent(TPdfComposer& pdf) {
     ComposeFormula(pdf);
     ComposePowerTable(pdf);
     ComposeTemperatures(pdf);

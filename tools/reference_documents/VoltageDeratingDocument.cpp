@@ -38,7 +38,7 @@ QString LimitExamples(Real ratio) {
     return examples.join(QStringLiteral("; "));
 }
 
-void ComposeDerating(PdfComposer& pdf, Real ratio) {
+void ComposeDerating(TPdfComposer& pdf, Real ratio) {
     pdf.Paragraph(QStringLiteral(
         "Dorvanta recommends a part only when the application voltage leaves enough margin "
         "below the part's rated voltage, and when the surge current that the application can "
@@ -70,7 +70,7 @@ void ComposeDerating(PdfComposer& pdf, Real ratio) {
             .arg(Percent(ratio), LimitExamples(ratio)));
 }
 
-void ComposeVoltageTable(PdfComposer& pdf) {
+void ComposeVoltageTable(TPdfComposer& pdf) {
     std::map<Real, int> voltages;
     for (const TPartNoRecord& entry : BuiltInCatalogue()) {
         ++voltages[entry.RatedVoltage.value()];
@@ -78,7 +78,7 @@ void ComposeVoltageTable(PdfComposer& pdf) {
     const auto millivolts = [](long step) {
         return QString::fromStdString(MillivoltText(step));
     };
-    Table table;
+    TTable table;
     table.columns = Columns(
         {QStringLiteral("Rated voltage Vr [V]"), QStringLiteral("Highest Va, any series [V]"),
          QStringLiteral("KMD, KYD: highest Va at 85 \u00b0C [V]"),
@@ -93,7 +93,7 @@ void ComposeVoltageTable(PdfComposer& pdf) {
     pdf.AddTable(table);
 }
 
-void ComposeTemperatureRule(PdfComposer& pdf) {
+void ComposeTemperatureRule(TPdfComposer& pdf) {
     const Real at85 = *MinimumDerating(tvKMD, kTemperature85);
     const Real atTop = *MinimumDerating(tvKMD, kTemperatureTop);
     pdf.Heading(QStringLiteral("3  KMD and KYD series at raised temperatures"));
@@ -110,7 +110,7 @@ void ComposeTemperatureRule(PdfComposer& pdf) {
                  Number(atTop), QString::number(TopTemperature(tvKMD))));
 }
 
-void ComposeSurgeRule(PdfComposer& pdf) {
+void ComposeSurgeRule(TPdfComposer& pdf) {
     const Real allowance = SurgeAllowance(false);
     const Real closest = SurgeAllowance(true);
     pdf.Heading(QStringLiteral("4  The surge rule"));
@@ -137,12 +137,12 @@ void ComposeSurgeRule(PdfComposer& pdf) {
 }
 
 QString OneDecimal(Real value) {
-    return QString::fromStdString(FormatPattern(value, NumberPattern::OneDecimal));
+    return QString::fromStdString(FormatPattern(value, TNumberPattern::OneDecimal));
 }
 
 // Why a WIR part's test surge on paper differs from the one in the window.
-void ComposePrintedTestSurge(PdfComposer& pdf) {
-    Probe probe;
+void ComposePrintedTestSurge(TPdfComposer& pdf) {
+    TProbe probe;
     probe.series = tvWIR;
     probe.caseLetter = 'B';
     probe.ratedVoltage = 2.5L;
@@ -171,7 +171,7 @@ void ComposePrintedTestSurge(PdfComposer& pdf) {
             .arg(OneDecimal(p.TestSurge), Number(Rounded(printed, 5)), OneDecimal(printed)));
 }
 
-void ComposeTestSurge(PdfComposer& pdf) {
+void ComposeTestSurge(TPdfComposer& pdf) {
     const auto rules = SurgeRules();
     pdf.Heading(QStringLiteral("5  Test surge current by series"));
     pdf.Paragraph(QStringLiteral(
@@ -179,7 +179,7 @@ void ComposeTestSurge(PdfComposer& pdf) {
         "rating through a fixed series resistance. The test surge current of a part with rated "
         "voltage Vr and ESR (in ohm) is:"));
     pdf.Formula(QStringLiteral("TestSurge = Vr \u00d7 a / (ESR + Rt)"));
-    Table table;
+    TTable table;
     table.columns =
         Columns({QStringLiteral("Series"), QStringLiteral("a"), QStringLiteral("Rt [ohm]")}, 280);
     for (const auto& group : rules) {
@@ -188,18 +188,18 @@ void ComposeTestSurge(PdfComposer& pdf) {
     }
     pdf.AddTable(table);
 
-    Plot plot;
+    TPlot plot;
     plot.caption = QStringLiteral("Test surge current of a 10 V part");
-    plot.x = {QStringLiteral("ESR [ohm]"), 0.01, 10, AxisScale::Logarithmic};
-    plot.y = {QStringLiteral("TestSurge [A]"), 0, 30, AxisScale::Linear};
+    plot.x = {QStringLiteral("ESR [ohm]"), 0.01, 10, TAxisScale::Logarithmic};
+    plot.y = {QStringLiteral("TestSurge [A]"), 0, 30, TAxisScale::Linear};
     const QColor colours[] = {QColor(0x12, 0x3f, 0xa8), QColor(0xc0, 0x39, 0x2b),
                               QColor(0x1e, 0x84, 0x49), QColor(0x8e, 0x44, 0xad)};
     std::size_t index = 0;
     for (const auto& group : rules) {
-        PlotSeries series{QString::fromStdString(MemberList(group.members)),
-                          colours[index++ % std::size(colours)],
-                          {}};
-        Probe probe;
+        TPlotSeries series{QString::fromStdString(MemberList(group.members)),
+                           colours[index++ % std::size(colours)],
+                           {}};
+        TProbe probe;
         probe.series = group.members.front();
         probe.caseLetter = 'A';
         for (const double esr : LogarithmicRange(0.01, 10, 60)) {
@@ -213,10 +213,10 @@ void ComposeTestSurge(PdfComposer& pdf) {
     ComposePrintedTestSurge(pdf);
 }
 
-void ComposeExample(PdfComposer& pdf, Real ratio) {
-    const Probe example = WorkedExample();
+void ComposeExample(TPdfComposer& pdf, Real ratio) {
+    const TProbe example = WorkedExample();
     const TPocitaneInfo p = Evaluate(example).Pocitane;
-    const SurgeRule rule = ValueOf(SurgeRules(), example.series);
+    const TSurgeRule rule = ValueOf(SurgeRules(), example.series);
     const QString vr = Number(example.ratedVoltage);
     const QString esr = Number(example.esr / 1000);
     const QString va = Number(example.va);
@@ -236,7 +236,7 @@ void ComposeExample(PdfComposer& pdf, Real ratio) {
 
 } // namespace
 
-void ComposeVoltageDerating(PdfComposer& pdf) {
+void ComposeVoltageDerating(TPdfComposer& pdf) {
     const Real ratio = MaximumVoltageRatio();
     ComposeDerating(pdf, ratio);
     ComposeVoltageTable(pdf);

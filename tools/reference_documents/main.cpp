@@ -17,15 +17,15 @@ using namespace dorvanta;
 
 namespace {
 
-void Compose(ReferenceDocument document, documents::PdfComposer& pdf) {
+void Compose(TReferenceDocument document, documents::TPdfComposer& pdf) {
     switch (document) {
-    case ReferenceDocument::VoltageDerating:
+    case TReferenceDocument::VoltageDerating:
         documents::ComposeVoltageDerating(pdf);
         break;
-    case ReferenceDocument::RippleCurrent:
+    case TReferenceDocument::RippleCurrent:
         documents::ComposeRippleCurrent(pdf);
         break;
-    case ReferenceDocument::FailureRate:
+    case TReferenceDocument::FailureRate:
         documents::ComposeFailureRate(pdf);
         break;
     }
@@ -49,9 +49,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     try {
-        for (const ReferenceDocument document : kReferenceDocuments) {
+        for (const TReferenceDocument document : kReferenceDocuments) {
             const QString path = folder.filePath(Text(DocumentFileName(document)));
-            documents::PdfComposer pdf(path, Text(DocumentTitle(document)));
+            documents::TPdfComposer pdf(path, Text(DocumentTitle(document)));
             Compose(document, pdf);
             if (!pdf.Finish()) {
                 std::fprintf(stderr, "reference_document_writer: cannot write %s\n",

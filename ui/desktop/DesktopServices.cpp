@@ -25,11 +25,11 @@ bool PdfViewerRegistered() {
 #endif
 }
 
-class DesktopOpener final : public DocumentOpener {
+class TDesktopOpener final : public TDocumentOpener {
 public:
-    OpenResult OpenDocument(const QString& filePath) override {
+    TOpenResult OpenDocument(const QString& filePath) override {
         if (!PdfViewerRegistered() || !QDesktopServices::openUrl(QUrl::fromLocalFile(filePath))) {
-            return {OpenOutcome::NoViewer, {}};
+            return {TOpenOutcome::NoViewer, {}};
         }
         return {};
     }
@@ -37,20 +37,21 @@ public:
     void OpenAddress(const QUrl& address) override { QDesktopServices::openUrl(address); }
 };
 
-DocumentOpener* current = nullptr;
+TDocumentOpener* current = nullptr;
 
 } // namespace
 
-DocumentOpener& Desktop() {
-    static DesktopOpener desktop;
+TDocumentOpener& Desktop() {
+    static TDesktopOpener desktop;
     return current != nullptr ? *current : desktop;
 }
 
-ScopedDocumentOpener::ScopedDocumentOpener(DocumentOpener& opener) noexcept : previous_(current) {
+TScopedDocumentOpener::TScopedDocumentOpener(TDocumentOpener& opener) noexcept
+    : previous_(current) {
     current = &opener;
 }
 
-ScopedDocumentOpener::~ScopedDocumentOpener() {
+TScopedDocumentOpener::~TScopedDocumentOpener() {
     current = previous_;
 }
 

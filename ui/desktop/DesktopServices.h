@@ -8,27 +8,27 @@
 
 namespace dorvanta {
 
-enum class OpenOutcome {
+enum class TOpenOutcome {
     Opened,   // the viewer has taken the document over
     NoViewer, // no application is registered for the document, or none started
     Failed,   // anything else; the message says what
 };
 
-struct OpenResult {
-    OpenOutcome outcome = OpenOutcome::Opened;
+struct TOpenResult {
+    TOpenOutcome outcome = TOpenOutcome::Opened;
     QString message;
 };
 
-class DocumentOpener {
+class TDocumentOpener {
 public:
-    DocumentOpener() = default;
-    DocumentOpener(const DocumentOpener&) = delete;
-    DocumentOpener& operator=(const DocumentOpener&) = delete;
-    virtual ~DocumentOpener() = default;
+    TDocumentOpener() = default;
+    TDocumentOpener(const TDocumentOpener&) = delete;
+    TDocumentOpener& operator=(const TDocumentOpener&) = delete;
+    virtual ~TDocumentOpener() = default;
 
     // Shows a PDF file in the desktop's PDF viewer, in a window of its own,
     // without waiting for the viewer.
-    virtual OpenResult OpenDocument(const QString& filePath) = 0;
+    virtual TOpenResult OpenDocument(const QString& filePath) = 0;
 
     // Asks the desktop to open a mailto: or http: address. Whether it could
     // is not reported: nothing in the program depends on it.
@@ -36,18 +36,18 @@ public:
 };
 
 // The opener in use: the desktop's, unless a ScopedDocumentOpener is alive.
-[[nodiscard]] DocumentOpener& Desktop();
+[[nodiscard]] TDocumentOpener& Desktop();
 
 // Puts `opener` in use for its own lifetime, then restores the previous one.
-class ScopedDocumentOpener {
+class TScopedDocumentOpener {
 public:
-    explicit ScopedDocumentOpener(DocumentOpener& opener) noexcept;
-    ~ScopedDocumentOpener();
-    ScopedDocumentOpener(const ScopedDocumentOpener&) = delete;
-    ScopedDocumentOpener& operator=(const ScopedDocumentOpener&) = delete;
+    explicit TScopedDocumentOpener(TDocumentOpener& opener) noexcept;
+    ~TScopedDocumentOpener();
+    TScopedDocumentOpener(const TScopedDocumentOpener&) = delete;
+    TScopedDocumentOpener& operator=(const TScopedDocumentOpener&) = delete;
 
 private:
-    DocumentOpener* previous_;
+    TDocumentOpener* previous_;
 };
 
 } // namespace dorvanta

@@ -34,19 +34,19 @@ QTemporaryDir& PrivateFolder() {
 
 // The outcome of a click as the user is told about it; empty when the
 // viewer took the document over.
-QString FailureText(ReferenceDocument document) {
-    const BusyCursor busy;
+QString FailureText(TReferenceDocument document) {
+    const TBusyCursor busy;
     const auto copy = WriteTemporaryCopy(document);
     if (!copy) {
         return QStringLiteral("Error: ") + Text(copy.error());
     }
-    const OpenResult result = Desktop().OpenDocument(*copy);
+    const TOpenResult result = Desktop().OpenDocument(*copy);
     switch (result.outcome) {
-    case OpenOutcome::Opened:
+    case TOpenOutcome::Opened:
         return {};
-    case OpenOutcome::NoViewer:
+    case TOpenOutcome::NoViewer:
         return QString::fromLatin1(kNoViewerText);
-    case OpenOutcome::Failed:
+    case TOpenOutcome::Failed:
         break;
     }
     return QStringLiteral("Error: ") + result.message;
@@ -54,7 +54,7 @@ QString FailureText(ReferenceDocument document) {
 
 } // namespace
 
-Expected<QString> WriteTemporaryCopy(ReferenceDocument document) {
+Expected<QString> WriteTemporaryCopy(TReferenceDocument document) {
     QTemporaryDir& folder = PrivateFolder();
     if (!folder.isValid()) {
         return Unexpected(folder.errorString().toStdString());
@@ -81,7 +81,7 @@ Expected<QString> WriteTemporaryCopy(ReferenceDocument document) {
     return path;
 }
 
-void ShowReferenceDocument(QWidget* parent, ReferenceDocument document) {
+void ShowReferenceDocument(QWidget* parent, TReferenceDocument document) {
     const QString failure = FailureText(document);
     if (failure.isEmpty()) {
         return;

@@ -20,12 +20,12 @@ inline constexpr const char* kNoViewerText =
 // or any other failure is reported in a message box over `parent` after the
 // pointer is back to normal; nothing else changes, and a later call tries
 // again.
-void ShowReferenceDocument(QWidget* parent, ReferenceDocument document);
+void ShowReferenceDocument(QWidget* parent, TReferenceDocument document);
 
 // Writes `document` through the safe writer to a new file of its own in the
 // program's private temporary folder (the folder and the file for the user
 // alone; removed when the program ends) and returns its path, or the reason
 // why it could not.
-[[nodiscard]] Expected<QString> WriteTemporaryCopy(ReferenceDocument document);
+[[nodiscard]] Expected<QString> WriteTemporaryCopy(TReferenceDocument document);
 
 } // namespace dorvanta

@@ -376,13 +376,13 @@ QLayout* TInputPage::CreateDocumentButtons() {
     column->addWidget(speedbuttonOtevritRippleCurrent);
     column->addWidget(speedbuttonOtevritFailureRate);
     column->addStretch(1);
-    const auto open = [this](QToolButton* button, ReferenceDocument document) {
+    const auto open = [this](QToolButton* button, TReferenceDocument document) {
         connect(button, &QToolButton::clicked, this,
                 [this, document] { ShowReferenceDocument(this, document); });
     };
-    open(speedbuttonOtevritVoltageDerating, ReferenceDocument::VoltageDerating);
-    open(speedbuttonOtevritRippleCurrent, ReferenceDocument::RippleCurrent);
-    open(speedbuttonOtevritFailureRate, ReferenceDocument::FailureRate);
+    open(speedbuttonOtevritVoltageDerating, TReferenceDocument::VoltageDerating);
+    open(speedbuttonOtevritRippleCurrent, TReferenceDocument::RippleCurrent);
+    open(speedbuttonOtevritFailureRate, TReferenceDocument::FailureRate);
     return column;
 }
 

@@ -20,7 +20,7 @@ void TformDorvanta::actionNextExecute() {
     if (notebookDorvanta->currentIndex() == kPageIndexTabulka) {
         return;
     }
-    const BusyCursor busy;
+    const TBusyCursor busy;
     ClosestMatch = false;
     RunSearch();
     if (ResultList.empty()) {
@@ -68,13 +68,13 @@ void TformDorvanta::RunSearch() {
 // pages there.
 bool TformDorvanta::AskZprava(bool closestMatch) {
     // The normal pointer over a question that waits for the user.
-    const OverrideCursor normal(Qt::ArrowCursor);
+    const TOverrideCursor normal(Qt::ArrowCursor);
     TformZprava dialog(this, false, closestMatch);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void TformDorvanta::ShowNoRecordsFound() {
-    const OverrideCursor normal(Qt::ArrowCursor);
+    const TOverrideCursor normal(Qt::ArrowCursor);
     QMessageBox box(QMessageBox::Information, ApplicationTitle(),
                     QStringLiteral("No Records Found.\n\nPlease Modify Input Parameters."),
                     QMessageBox::Ok, this);

@@ -55,18 +55,18 @@ public:
 struct TFigureColumn {
     int Column;
     std::optional<Real> TPartFigures::*Figure;
-    NumberPattern Pattern;
+    TNumberPattern Pattern;
 };
 
 constexpr std::array<TFigureColumn, 8> kFigureColumns = {{
-    {TReviewWindow::kColumnDerating, &TPartFigures::Derating, NumberPattern::OneDecimal},
-    {TReviewWindow::kColumnAppSurge, &TPartFigures::AppSurge, NumberPattern::TwoDecimals},
-    {TReviewWindow::kColumnTestSurge, &TPartFigures::TestSurge, NumberPattern::TwoDecimals},
-    {TReviewWindow::kColumnSurgeMargin, &TPartFigures::SurgeMargin, NumberPattern::OneDecimal},
-    {TReviewWindow::kColumnIrms, &TPartFigures::Irms, NumberPattern::OneDecimal},
-    {TReviewWindow::kColumnDCL, &TPartFigures::DCL, NumberPattern::ThreeDecimals},
-    {TReviewWindow::kColumnFIT, &TPartFigures::FIT, NumberPattern::TwoDecimals},
-    {TReviewWindow::kColumnMTBF, &TPartFigures::MTBF, NumberPattern::Integer},
+    {TReviewWindow::kColumnDerating, &TPartFigures::Derating, TNumberPattern::OneDecimal},
+    {TReviewWindow::kColumnAppSurge, &TPartFigures::AppSurge, TNumberPattern::TwoDecimals},
+    {TReviewWindow::kColumnTestSurge, &TPartFigures::TestSurge, TNumberPattern::TwoDecimals},
+    {TReviewWindow::kColumnSurgeMargin, &TPartFigures::SurgeMargin, TNumberPattern::OneDecimal},
+    {TReviewWindow::kColumnIrms, &TPartFigures::Irms, TNumberPattern::OneDecimal},
+    {TReviewWindow::kColumnDCL, &TPartFigures::DCL, TNumberPattern::ThreeDecimals},
+    {TReviewWindow::kColumnFIT, &TPartFigures::FIT, TNumberPattern::TwoDecimals},
+    {TReviewWindow::kColumnMTBF, &TPartFigures::MTBF, TNumberPattern::Integer},
 }};
 
 // How the figures of a fill are shown: the temperature and the locale's
@@ -77,7 +77,7 @@ struct TShownFigures {
 };
 
 void SetNumber(QTreeWidgetItem& item, int column, const std::optional<Real>& value,
-               NumberPattern pattern, const std::string& separator) {
+               TNumberPattern pattern, const std::string& separator) {
     item.setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     item.setData(column, kSortRole,
                  value ? static_cast<double>(*value) : -std::numeric_limits<double>::infinity());

@@ -8,20 +8,20 @@
 
 namespace dorvanta {
 
-class OverrideCursor {
+class TOverrideCursor {
 public:
-    explicit OverrideCursor(Qt::CursorShape shape) {
+    explicit TOverrideCursor(Qt::CursorShape shape) {
         QGuiApplication::setOverrideCursor(QCursor(shape));
     }
-    ~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
-    OverrideCursor(const OverrideCursor&) = delete;
-    OverrideCursor& operator=(const OverrideCursor&) = delete;
+    ~TOverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
+    TOverrideCursor(const TOverrideCursor&) = delete;
+    TOverrideCursor& operator=(const TOverrideCursor&) = delete;
 };
 
 // The busy pointer.
-class BusyCursor : public OverrideCursor {
+class TBusyCursor : public TOverrideCursor {
 public:
-    BusyCursor() : OverrideCursor(Qt::WaitCursor) {}
+    TBusyCursor() : TOverrideCursor(Qt::WaitCursor) {}
 };
 
 } // namespace dorvanta

@@ -344,7 +344,7 @@ TEST(BuiltInCatalogue, CaseCodesOutsideTheDimensionTablesAreFew) {
 }
 
 TEST(BuiltInCatalogue, ReservedFieldsAndUnusedTextBytesAreZero) {
-    const Extended zero{};
+    const TExtended zero{};
     for (const TPartNoRecord& entry : BuiltInCatalogue()) {
         SCOPED_TRACE(entry.PartNumber.view());
         EXPECT_EQ(entry.Reserved1, zero);
@@ -364,7 +364,7 @@ TEST(BuiltInCatalogue, ReservedFieldsAndUnusedTextBytesAreZero) {
 // value picked from a criterion list finds its entries again.
 TEST(BuiltInCatalogue, ValuesReadBackFromTheirOwnTexts) {
     for (const TPartNoRecord& entry : BuiltInCatalogue()) {
-        for (const Extended* field :
+        for (const TExtended* field :
              {&entry.Capacitance, &entry.RatedVoltage, &entry.DCLmax, &entry.DF, &entry.ESRmax}) {
             const std::string text = FormatGeneral(field->value());
             EXPECT_EQ(text.find('E'), std::string::npos) << text;

@@ -45,18 +45,18 @@ TEST(CatalogueCsv, ReadsEveryFieldIntoItsPlace) {
     const TPartNoRecord& first = (*entries)[0];
     EXPECT_EQ(first.PartNumber.view(), "KELD106*035#0300");
     EXPECT_EQ(first.CaseSize.view(), "D");
-    EXPECT_EQ(first.Capacitance, Extended::from(10));
-    EXPECT_EQ(first.RatedVoltage, Extended::from(35));
-    EXPECT_EQ(first.DCLmax, Extended::from(3.5L));
-    EXPECT_EQ(first.DF, Extended::from(6));
-    EXPECT_EQ(first.ESRmax, Extended::from(300));
-    EXPECT_EQ(first.Reserved1, Extended{});
+    EXPECT_EQ(first.Capacitance, TExtended::from(10));
+    EXPECT_EQ(first.RatedVoltage, TExtended::from(35));
+    EXPECT_EQ(first.DCLmax, TExtended::from(3.5L));
+    EXPECT_EQ(first.DF, TExtended::from(6));
+    EXPECT_EQ(first.ESRmax, TExtended::from(300));
+    EXPECT_EQ(first.Reserved1, TExtended{});
     EXPECT_EQ(first.ReservedByte, 0);
     // 0.1 is the extended real nearest to one tenth, typed as its bytes.
-    const Extended tenth{{0xCD, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xFB, 0x3F}};
+    const TExtended tenth{{0xCD, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xCC, 0xFB, 0x3F}};
     EXPECT_EQ((*entries)[1].Capacitance, tenth);
-    EXPECT_EQ((*entries)[1].RatedVoltage, Extended::from(10));
-    EXPECT_EQ((*entries)[1].DCLmax, Extended::from(0.033L));
+    EXPECT_EQ((*entries)[1].RatedVoltage, TExtended::from(10));
+    EXPECT_EQ((*entries)[1].DCLmax, TExtended::from(0.033L));
 }
 
 TEST(CatalogueCsv, ReportsTheFirstBadLineWithItsNumberAndReason) {

@@ -36,9 +36,9 @@ TPartNoRecord Entry(std::string_view partNumber, Real capacitance) {
     TPartNoRecord entry{};
     entry.PartNumber.assign(partNumber);
     entry.CaseSize.assign("D");
-    entry.Capacitance = Extended::from(capacitance);
-    entry.RatedVoltage = Extended::from(35);
-    entry.Reserved2 = Extended::from(-1); // carried through untouched
+    entry.Capacitance = TExtended::from(capacitance);
+    entry.RatedVoltage = TExtended::from(35);
+    entry.Reserved2 = TExtended::from(-1); // carried through untouched
     entry.ReservedByte = 0x5A;
     return entry;
 }

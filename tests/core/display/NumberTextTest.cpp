@@ -208,35 +208,35 @@ TEST(ParseGeneral, UsesTheGivenSeparatorOnly) {
 
 struct PatternCase {
     Real value;
-    NumberPattern pattern;
+    TNumberPattern pattern;
     std::string expected;
 };
 
 TEST(FormatPattern, RoundsHalvesAwayFromZero) {
     const PatternCase cases[] = {
-        {47.25L, NumberPattern::OneDecimal, "47.3"},
-        {5.0L, NumberPattern::OneDecimal, "5"},
-        {0.04L, NumberPattern::OneDecimal, "0"},
-        {0.05L, NumberPattern::OneDecimal, "0.1"},
-        {4000.0L * 0.001L, NumberPattern::ThreeDecimals, "4"},
-        {25.0L * 0.001L, NumberPattern::ThreeDecimals, "0.025"},
-        {0.000123L, NumberPattern::Scientific, "1.2e-4"},
-        {2.0L, NumberPattern::Scientific, "2.0e0"},
-        {12345.0L, NumberPattern::Scientific, "1.2e4"},
-        {0.0L, NumberPattern::Scientific, "0.0e0"},
-        {0.00096L, NumberPattern::Scientific, "9.6e-4"},
-        {0.000995L, NumberPattern::Scientific, "1.0e-3"},
-        {-0.00015L, NumberPattern::Scientific, "-1.5e-4"},
-        {707.1067L, NumberPattern::Integer, "707"},
-        {0.5L, NumberPattern::Integer, "1"},
-        {-0.5L, NumberPattern::Integer, "-1"},
-        {9.995L, NumberPattern::TwoDecimals, "10"},
-        {1.8125L, NumberPattern::TwoDecimals, "1.81"},
-        {3.08125L, NumberPattern::TwoDecimals, "3.08"},
-        {-14.2857L, NumberPattern::OneDecimal, "-14.3"},
-        {-0.04L, NumberPattern::OneDecimal, "0"},
-        {42.857142857L, NumberPattern::OneDecimal, "42.9"},
-        {1e20L, NumberPattern::Integer, "100000000000000000000"},
+        {47.25L, TNumberPattern::OneDecimal, "47.3"},
+        {5.0L, TNumberPattern::OneDecimal, "5"},
+        {0.04L, TNumberPattern::OneDecimal, "0"},
+        {0.05L, TNumberPattern::OneDecimal, "0.1"},
+        {4000.0L * 0.001L, TNumberPattern::ThreeDecimals, "4"},
+        {25.0L * 0.001L, TNumberPattern::ThreeDecimals, "0.025"},
+        {0.000123L, TNumberPattern::Scientific, "1.2e-4"},
+        {2.0L, TNumberPattern::Scientific, "2.0e0"},
+        {12345.0L, TNumberPattern::Scientific, "1.2e4"},
+        {0.0L, TNumberPattern::Scientific, "0.0e0"},
+        {0.00096L, TNumberPattern::Scientific, "9.6e-4"},
+        {0.000995L, TNumberPattern::Scientific, "1.0e-3"},
+        {-0.00015L, TNumberPattern::Scientific, "-1.5e-4"},
+        {707.1067L, TNumberPattern::Integer, "707"},
+        {0.5L, TNumberPattern::Integer, "1"},
+        {-0.5L, TNumberPattern::Integer, "-1"},
+        {9.995L, TNumberPattern::TwoDecimals, "10"},
+        {1.8125L, TNumberPattern::TwoDecimals, "1.81"},
+        {3.08125L, TNumberPattern::TwoDecimals, "3.08"},
+        {-14.2857L, TNumberPattern::OneDecimal, "-14.3"},
+        {-0.04L, TNumberPattern::OneDecimal, "0"},
+        {42.857142857L, TNumberPattern::OneDecimal, "42.9"},
+        {1e20L, TNumberPattern::Integer, "100000000000000000000"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(FormatPattern(c.value, c.pattern), c.expected)
@@ -245,14 +245,14 @@ TEST(FormatPattern, RoundsHalvesAwayFromZero) {
 }
 
 TEST(FormatPattern, UsesTheGivenSeparator) {
-    EXPECT_EQ(FormatPattern(47.25L, NumberPattern::OneDecimal, ","), "47,3");
-    EXPECT_EQ(FormatPattern(0.000123L, NumberPattern::Scientific, ","), "1,2e-4");
+    EXPECT_EQ(FormatPattern(47.25L, TNumberPattern::OneDecimal, ","), "47,3");
+    EXPECT_EQ(FormatPattern(0.000123L, TNumberPattern::Scientific, ","), "1,2e-4");
 }
 
 TEST(PatternFromText, KnowsTheFivePatterns) {
-    EXPECT_EQ(PatternFromText("0"), NumberPattern::Integer);
-    EXPECT_EQ(PatternFromText("0.###"), NumberPattern::ThreeDecimals);
-    EXPECT_EQ(PatternFromText("0.0e-0"), NumberPattern::Scientific);
+    EXPECT_EQ(PatternFromText("0"), TNumberPattern::Integer);
+    EXPECT_EQ(PatternFromText("0.###"), TNumberPattern::ThreeDecimals);
+    EXPECT_EQ(PatternFromText("0.0e-0"), TNumberPattern::Scientific);
     EXPECT_EQ(PatternFromText("#"), std::nullopt);
 }
 

@@ -237,8 +237,8 @@ TEST(EvaluatePart, NoLeakageUpToANinthOfTheRatedVoltage) {
     EXPECT_EQ(atRated.Pocitane.DCL[1], 3.5L);
 }
 
-TPartNoRecord WithRawField(TPartNoRecord entry, Extended TPartNoRecord::*field, Real value) {
-    entry.*field = Extended::from(value);
+TPartNoRecord WithRawField(TPartNoRecord entry, TExtended TPartNoRecord::*field, Real value) {
+    entry.*field = TExtended::from(value);
     return entry;
 }
 

@@ -29,7 +29,7 @@ const KnownEncoding kKnown[] = {
 
 TEST(ExtendedCodec, EncodesKnownValuesToTheirBytes) {
     for (const auto& known : kKnown) {
-        EXPECT_EQ(Extended::from(known.value).bytes, known.bytes)
+        EXPECT_EQ(TExtended::from(known.value).bytes, known.bytes)
             << static_cast<double>(known.value);
     }
 }
@@ -51,9 +51,9 @@ TEST(ExtendedCodec, RoundTripsAwkwardValuesBitExactly) {
                            -std::numeric_limits<Real>::max(),
                            std::numeric_limits<Real>::epsilon()};
     for (const Real v : values) {
-        const Extended e = Extended::from(v);
+        const TExtended e = TExtended::from(v);
         EXPECT_EQ(e.value(), v);
-        EXPECT_EQ(Extended::from(e.value()), e);
+        EXPECT_EQ(TExtended::from(e.value()), e);
     }
 }
 
@@ -77,15 +77,15 @@ TEST(ExtendedCodec, NonCanonicalEncodingsDecodeToTheirValue) {
 TEST(ExtendedCodec, SixPointThreeIsTheNearestExtended) {
     // The significand of 6.3 rounded to 64 bits is C999 9999 9999 999A.
     const Bytes expected = {0x9A, 0x99, 0x99, 0x99, 0x99, 0x99, 0x99, 0xC9, 0x01, 0x40};
-    EXPECT_EQ(Extended::from(6.3L).bytes, expected);
+    EXPECT_EQ(TExtended::from(6.3L).bytes, expected);
 }
 
 TEST(ExtendedCodec, SpecialValues) {
     const Real inf = std::numeric_limits<Real>::infinity();
-    EXPECT_EQ(Extended::from(inf).value(), inf);
-    EXPECT_EQ(Extended::from(-inf).value(), -inf);
-    EXPECT_TRUE(std::isnan(Extended::from(std::numeric_limits<Real>::quiet_NaN()).value()));
-    EXPECT_TRUE(std::signbit(Extended::from(-0.0L).value()));
+    EXPECT_EQ(TExtended::from(inf).value(), inf);
+    EXPECT_EQ(TExtended::from(-inf).value(), -inf);
+    EXPECT_TRUE(std::isnan(TExtended::from(std::numeric_limits<Real>::quiet_NaN()).value()));
+    EXPECT_TRUE(std::signbit(TExtended::from(-0.0L).value()));
 
     // Any non-zero fraction under the top exponent is a NaN, whatever the integer bit.
     const Bytes nanBytes = {1, 0, 0, 0, 0, 0, 0, 0x00, 0xFF, 0x7F};

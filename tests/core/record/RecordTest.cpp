@@ -34,7 +34,7 @@ TEST(TPartNoRecord, AssignTruncatesAndZeroFills) {
 
 TEST(TPartNoRecord, FieldsStandAtTheirOffsets) {
     TPartNoRecord record{};
-    record.DF = Extended::from(2.0L);
+    record.DF = TExtended::from(2.0L);
     record.ReservedByte = 7;
     unsigned char bytes[kRecordSize];
     std::memcpy(bytes, &record, sizeof bytes);

@@ -20,13 +20,13 @@ namespace {
 
 struct DocumentButton {
     const char* name;
-    ReferenceDocument document;
+    TReferenceDocument document;
 };
 
 constexpr DocumentButton kButtons[] = {
-    {"speedbuttonOtevritVoltageDerating", ReferenceDocument::VoltageDerating},
-    {"speedbuttonOtevritRippleCurrent", ReferenceDocument::RippleCurrent},
-    {"speedbuttonOtevritFailureRate", ReferenceDocument::FailureRate},
+    {"speedbuttonOtevritVoltageDerating", TReferenceDocument::VoltageDerating},
+    {"speedbuttonOtevritRippleCurrent", TReferenceDocument::RippleCurrent},
+    {"speedbuttonOtevritFailureRate", TReferenceDocument::FailureRate},
 };
 
 struct Message {
@@ -54,10 +54,10 @@ protected:
     }
 
     RecordingOpener Desktop;
-    ScopedDocumentOpener Use{Desktop};
+    TScopedDocumentOpener Use{Desktop};
 };
 
-QByteArray Contents(ReferenceDocument document) {
+QByteArray Contents(TReferenceDocument document) {
     const auto bytes = DocumentContents(document);
     return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
@@ -103,7 +103,7 @@ TEST_F(DocumentButtons, AFolderThatWentIsCreatedAnew) {
 }
 
 TEST_F(DocumentButtons, WithoutAViewerAskForAcrobatReader) {
-    Desktop.Answer = {OpenOutcome::NoViewer, {}};
+    Desktop.Answer = {TOpenOutcome::NoViewer, {}};
     for (const auto& button : kButtons) {
         const auto messages = Click(button.name);
         ASSERT_EQ(messages.size(), 1U) << button.name;
@@ -119,7 +119,7 @@ TEST_F(DocumentButtons, WithoutAViewerAskForAcrobatReader) {
 }
 
 TEST_F(DocumentButtons, AnyOtherFailureShowsItsOwnMessage) {
-    Desktop.Answer = {OpenOutcome::Failed, QStringLiteral("The viewer stopped.")};
+    Desktop.Answer = {TOpenOutcome::Failed, QStringLiteral("The viewer stopped.")};
     const auto messages = Click("speedbuttonOtevritFailureRate");
     ASSERT_EQ(messages.size(), 1U);
     EXPECT_EQ(messages[0].caption, QStringLiteral("PDF document"));
@@ -130,7 +130,7 @@ TEST_F(DocumentButtons, AnyOtherFailureShowsItsOwnMessage) {
     // Nothing is left over: the next click with a viewer opens the document.
     Desktop.Answer = {};
     EXPECT_TRUE(Click("speedbuttonOtevritFailureRate").empty());
-    EXPECT_EQ(ReadAll(Desktop.Documents.back()), Contents(ReferenceDocument::FailureRate));
+    EXPECT_EQ(ReadAll(Desktop.Documents.back()), Contents(TReferenceDocument::FailureRate));
 }
 
 TEST_F(DocumentButtons, NeitherReadNorChangeTheInputs) {
@@ -142,7 +142,7 @@ TEST_F(DocumentButtons, NeitherReadNorChangeTheInputs) {
 }
 
 TEST(ReferenceDocuments, AreWholePdfFiles) {
-    for (const ReferenceDocument document : kReferenceDocuments) {
+    for (const TReferenceDocument document : kReferenceDocuments) {
         const QByteArray pdf = Contents(document);
         EXPECT_TRUE(pdf.startsWith("%PDF-1.4")) << DocumentFileName(document);
         EXPECT_TRUE(pdf.trimmed().endsWith("%%EOF")) << DocumentFileName(document);

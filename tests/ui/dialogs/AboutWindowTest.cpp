@@ -258,7 +258,7 @@ TEST_F(AboutFromTheMainWindow, OpensAFreshWindowForEveryUseAndReleasesIt) {
 
 TEST(AboutWindowLinks, HandTheMailAndWebAddressesToTheDesktop) {
     RecordingOpener desktop;
-    const ScopedDocumentOpener use(desktop);
+    const TScopedDocumentOpener use(desktop);
     TformOAplikaci form;
     form.show();
     QTest::mouseClick(Child<QLabel>(&form, "labelMailTo"), Qt::LeftButton);

@@ -223,7 +223,7 @@ TEST_F(WorkedExamples, TheFifthButtonFollowsTheSeriesOfTheShownPart) {
         EXPECT_EQ(Text("labelIrmsData"),
                   QString::fromStdString(
                       FormatPattern(CandidateInfo(list[*line]).Pocitane.Irms[kTemperatureTop],
-                                    NumberPattern::Integer)));
+                                    TNumberPattern::Integer)));
     }
 }
 
