@@ -88,9 +88,7 @@ void AddSearchOptions(CLI::App& command, TSearchOptions& o) {
 
 TVstupniUdaje ApplicationData(const TSearchOptions& o) {
     TVstupniUdaje data;
-    data.Resistance = o.Rs + o.Rl;
-    data.Imax = o.Imax;
-    data.Va = o.Va;
+    SetCircuit(data, {.Rs = o.Rs, .Rl = o.Rl, .Imax = o.Imax, .Va = o.Va});
     data.ByPartNumber = o.ByPartNumber;
     data.DecimalSeparator = ".";
     if (data.ByPartNumber) {

@@ -23,4 +23,10 @@ std::string_view OperatorText(TCapacitanceOperator op) noexcept {
     return kOperatorTexts[op < kOperatorTexts.size() ? op : coBetween];
 }
 
+void SetCircuit(TVstupniUdaje& data, const TCircuit& circuit) noexcept {
+    data.Resistance = circuit.Rs + circuit.Rl;
+    data.Imax = circuit.Imax;
+    data.Va = circuit.Va;
+}
+
 } // namespace dorvanta

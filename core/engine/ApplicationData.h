@@ -43,6 +43,16 @@ struct TVstupniParametry2 {
     std::string Voltage;
 };
 
+// The application circuit as the user gives it. The search takes Rs and Rl
+// as one resistance, Rs + Rl.
+struct TCircuit {
+    Real Rs = 0;   // ohm
+    Real Rl = 0;   // ohm
+    Real Imax = 0; // A
+    Real Va = 0;   // V
+    friend bool operator==(const TCircuit&, const TCircuit&) = default;
+};
+
 struct TVstupniUdaje {
     Real Resistance = 0; // Rs + Rl, ohm
     Real Imax = 0;       // A
@@ -53,5 +63,8 @@ struct TVstupniUdaje {
     // The decimal separator of the criterion texts of Parametry2.
     std::string DecimalSeparator = ".";
 };
+
+// Sets the circuit half of `data` from `circuit`.
+void SetCircuit(TVstupniUdaje& data, const TCircuit& circuit) noexcept;
 
 } // namespace dorvanta

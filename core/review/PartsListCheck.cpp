@@ -48,9 +48,7 @@ TCircuit LineCircuit(const TLineApplication& line, const TCircuit& defaults) {
 // rules alone.
 TVstupniUdaje ApplicationOf(const TCircuit& circuit) {
     TVstupniUdaje data;
-    data.Resistance = circuit.Rs + circuit.Rl;
-    data.Imax = circuit.Imax;
-    data.Va = circuit.Va;
+    SetCircuit(data, circuit);
     data.ByPartNumber = true;
     data.Parametry2 = {tvAll, std::string(kAll), std::string(kAll), std::string(kAll)};
     return data;

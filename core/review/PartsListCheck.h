@@ -7,6 +7,7 @@
 
 #include "core/catalogue/Series.h"
 #include "core/catalogue/untKonstanty.h"
+#include "core/engine/ApplicationData.h"
 #include "core/engine/PartNoInfo.h"
 #include "core/record/Extended.h"
 #include "core/record/PartNoRecord.h"
@@ -52,15 +53,6 @@ inline constexpr std::size_t kVerdictCount = 7;
 // ClosestMatch when `closestMatchPasses`. NotInCatalogue neither passes nor
 // fails; it is reported apart.
 [[nodiscard]] bool IsPassing(TVerdict verdict, bool closestMatchPasses) noexcept;
-
-// The circuit of one line. Resistance of the search is Rs + Rl.
-struct TCircuit {
-    Real Rs = 0;   // ohm
-    Real Rl = 0;   // ohm
-    Real Imax = 0; // A
-    Real Va = 0;   // V
-    friend bool operator==(const TCircuit&, const TCircuit&) = default;
-};
 
 struct TCheckOptions {
     TCircuit Defaults; // for every value a line does not give itself

@@ -546,9 +546,7 @@ std::optional<TVstupniUdaje> TInputPage::Input() const {
         return std::nullopt;
     }
     TVstupniUdaje input;
-    input.Resistance = circuit->Rs + circuit->Rl;
-    input.Imax = circuit->Imax;
-    input.Va = circuit->Va;
+    SetCircuit(input, *circuit);
     input.ByPartNumber = radiobuttonByPartNumber->isChecked();
     input.DecimalSeparator = LocaleDecimalSeparator();
     if (input.ByPartNumber) {

@@ -6,7 +6,6 @@
 #include "core/engine/ApplicationData.h"
 #include "core/engine/PartNoInfo.h"
 #include "core/record/PartNoRecord.h"
-#include "core/review/PartsListCheck.h"
 
 #include <QWidget>
 
