@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -26,7 +27,10 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <array>
 #include <functional>
+#include <string_view>
+#include <vector>
 
 namespace dorvanta {
 namespace {
@@ -35,6 +39,62 @@ constexpr int kLeftColumnWidth = 200;
 // Text widths are rounded per character; a few pixels keep the widest part
 // number clear of its elision.
 constexpr int kRoundingSlack = 4;
+
+// The widest part number of `catalogue` as `metrics` lays it out. Laying out
+// every part number of the catalogue cost more than the rest of the start,
+// so each part number's width is first estimated from its characters'
+// advances and the kerning of each pair of neighbours, both measured once,
+// and only those estimated within a pixel of the widest are laid out.
+int WidestPartNumber(const QFontMetrics& metrics, const QFontMetricsF& exact,
+                     std::span<const TPartNoRecord> catalogue) {
+    const auto text = [](std::string_view bytes) {
+        return ToQString(Windows1252ToUtf8(bytes));
+    };
+    constexpr qreal kUnknown = -1e9;
+    std::vector<qreal> advances(256, kUnknown);
+    std::vector<qreal> kerning(256 * 256, kUnknown);
+    const auto advance = [&](unsigned char byte) {
+        qreal& known = advances[byte];
+        if (known == kUnknown) {
+            const char c = static_cast<char>(byte);
+            known = exact.horizontalAdvance(text(std::string_view(&c, 1)));
+        }
+        return known;
+    };
+    const auto kern = [&](unsigned char first, unsigned char second) {
+        qreal& known = kerning[first * 256U + second];
+        if (known == kUnknown) {
+            const std::array<char, 2> pair{static_cast<char>(first), static_cast<char>(second)};
+            known = exact.horizontalAdvance(text(std::string_view(pair.data(), pair.size()))) -
+                    advance(first) - advance(second);
+        }
+        return known;
+    };
+    std::vector<qreal> estimates;
+    estimates.reserve(catalogue.size());
+    qreal widestEstimate = 0;
+    for (const TPartNoRecord& entry : catalogue) {
+        qreal width = 0;
+        const std::string_view partNumber = entry.PartNumber.view();
+        for (std::size_t i = 0; i < partNumber.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(partNumber[i]);
+            width += advance(byte);
+            if (i > 0) {
+                width += kern(static_cast<unsigned char>(partNumber[i - 1]), byte);
+            }
+        }
+        estimates.push_back(width);
+        widestEstimate = std::max(widestEstimate, width);
+    }
+    int widest = 0;
+    for (std::size_t i = 0; i < catalogue.size(); ++i) {
+        if (estimates[i] + 1 >= widestEstimate) {
+            widest =
+                std::max(widest, metrics.horizontalAdvance(text(catalogue[i].PartNumber.view())));
+        }
+    }
+    return widest;
+}
 
 QLabel* CreateNote(QWidget* parent, const char* name, const QString& text, const QColor& colour) {
     auto* note = new QLabel(text, parent);
@@ -177,12 +237,9 @@ void TResultsPage::CreateContextMenu() {
 }
 
 void TResultsPage::SetCatalogue(std::span<const TPartNoRecord> catalogue) {
-    const QFontMetrics metrics = treeviewSeznamTypu->fontMetrics();
-    int widest = 0;
-    for (const TPartNoRecord& entry : catalogue) {
-        widest = std::max(widest, metrics.horizontalAdvance(
-                                      ToQString(Windows1252ToUtf8(entry.PartNumber.view()))));
-    }
+    const int widest =
+        WidestPartNumber(treeviewSeznamTypu->fontMetrics(),
+                         QFontMetricsF(treeviewSeznamTypu->font(), treeviewSeznamTypu), catalogue);
     // A part node stands one step in, behind the branch and its image; the
     // item keeps a small margin on either side of its text.
     const int margin = 2 * (treeviewSeznamTypu->style()->pixelMetric(QStyle::PM_FocusFrameHMargin,
